@@ -1,0 +1,31 @@
+# The two set-up commands of the README: `make demo` (the main job) and `make test` (every test).
+# Both install what is missing and build first.
+
+.PHONY: demo test run deps build build-dev fuzz format-check clean
+
+deps:
+	scripts/install-deps
+
+build: deps
+	cmake --preset default >/dev/null
+	cmake --build build
+
+build-dev: deps
+	cmake --preset dev >/dev/null
+	cmake --build build-dev
+
+# Writes the calculation books of examples/ into out/.
+demo: build
+	scripts/demo build/bin out
+
+# Format check, the whole test suite (warnings are errors), and a short run of every fuzz target.
+test: build-dev
+	scripts/check-format
+	ctest --test-dir build-dev --output-on-failure
+	scripts/run-fuzzers
+
+run: build
+	build/bin/yunshan
+
+clean:
+	rm -rf build build-dev build-asan build-fuzz out

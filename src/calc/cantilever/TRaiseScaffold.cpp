@@ -1,0 +1,5 @@
+#include "TRaiseScaffold.h"
+
+TRaiseScaffold::TRaiseScaffold() = default;
+
+TRaiseScaffold::~TRaiseScaffold() = default;

@@ -1,0 +1,5 @@
+#include "TRaiseScaffoldA.h"
+
+TRaiseScaffoldA::TRaiseScaffoldA() = default;
+
+TRaiseScaffoldA::~TRaiseScaffoldA() = default;

@@ -1,0 +1,5 @@
+#include "TRaiseScaffoldB.h"
+
+TRaiseScaffoldB::TRaiseScaffoldB() = default;
+
+TRaiseScaffoldB::~TRaiseScaffoldB() = default;

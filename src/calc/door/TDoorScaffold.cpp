@@ -1,0 +1,5 @@
+#include "TDoorScaffold.h"
+
+TDoorScaffold::TDoorScaffold() = default;
+
+TDoorScaffold::~TDoorScaffold() = default;

@@ -1,0 +1,5 @@
+#include "TFormworkScaffold.h"
+
+TFormworkScaffold::TFormworkScaffold() = default;
+
+TFormworkScaffold::~TFormworkScaffold() = default;

@@ -1,0 +1,5 @@
+#include "THighBoardScaffold.h"
+
+THighBoardScaffold::THighBoardScaffold() = default;
+
+THighBoardScaffold::~THighBoardScaffold() = default;

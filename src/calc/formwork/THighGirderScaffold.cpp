@@ -1,0 +1,5 @@
+#include "THighGirderScaffold.h"
+
+THighGirderScaffold::THighGirderScaffold() = default;
+
+THighGirderScaffold::~THighGirderScaffold() = default;

@@ -1,0 +1,5 @@
+#include "TGroundScaffold.h"
+
+TGroundScaffold::TGroundScaffold() = default;
+
+TGroundScaffold::~TGroundScaffold() = default;

@@ -1,0 +1,5 @@
+#include "TWallScaffold.h"
+
+TWallScaffold::TWallScaffold() = default;
+
+TWallScaffold::~TWallScaffold() = default;

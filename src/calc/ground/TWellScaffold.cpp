@@ -1,0 +1,5 @@
+#include "TWellScaffold.h"
+
+TWellScaffold::TWellScaffold() = default;
+
+TWellScaffold::~TWellScaffold() = default;

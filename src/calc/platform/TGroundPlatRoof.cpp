@@ -1,0 +1,5 @@
+#include "TGroundPlatRoof.h"
+
+TGroundPlatRoof::TGroundPlatRoof() = default;
+
+TGroundPlatRoof::~TGroundPlatRoof() = default;

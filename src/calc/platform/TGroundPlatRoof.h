@@ -1,0 +1,12 @@
+#pragma once
+
+#include "core/TYsObj.h"
+
+// 落地平台 (kinds 8 and 15): floor-standing operating platform.
+class TGroundPlatRoof : public TYsObj
+{
+public:
+    TGroundPlatRoof();
+    ~TGroundPlatRoof() override;
+    int KindCode() const override { return 8; }
+};

@@ -1,0 +1,5 @@
+#include "TRaisePlat.h"
+
+TRaisePlat::TRaisePlat() = default;
+
+TRaisePlat::~TRaisePlat() = default;

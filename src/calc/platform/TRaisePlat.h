@@ -1,0 +1,12 @@
+#pragma once
+
+#include "core/TYsObj.h"
+
+// 悬挑卸料平台 (kind 17): cantilevered unloading platform.
+class TRaisePlat : public TYsObj
+{
+public:
+    TRaisePlat();
+    ~TRaisePlat() override;
+    int KindCode() const override { return 17; }
+};
