@@ -9,7 +9,7 @@ namespace {
 
 QString g_homeOverride;
 
-QString executableDir()
+QString findExecutableDir()
 {
     if (QCoreApplication::instance()) {
         return QCoreApplication::applicationDirPath();
@@ -19,6 +19,13 @@ QString executableDir()
         return QFileInfo(self.symLinkTarget()).absolutePath();
     }
     return {};
+}
+
+// The executable never moves while it runs; asking the system costs a file-system call each time.
+QString executableDir()
+{
+    static const QString dir = findExecutableDir();
+    return dir;
 }
 
 // An installed program lives in <prefix>/bin with its data in <prefix>/share/yunshan.

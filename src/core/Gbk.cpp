@@ -7,31 +7,30 @@
 
 namespace {
 
-QStringEncoder makeEncoder()
+// Opening a converter is costly and GBK keeps no state between calls, so each thread keeps one of each.
+QStringEncoder& encoder()
 {
-    QStringEncoder encoder("GBK");
-    if (!encoder.isValid()) {
+    thread_local QStringEncoder e("GBK");
+    if (!e.isValid()) {
         throw YsError(QStringLiteral("系统缺少GBK编码支持！"));
     }
-    return encoder;
+    return e;
+}
+
+QStringDecoder& decoder()
+{
+    thread_local QStringDecoder d("GBK");
+    if (!d.isValid()) {
+        throw YsError(QStringLiteral("系统缺少GBK编码支持！"));
+    }
+    return d;
 }
 
 } // namespace
 
-QByteArray toGbk(const QString& text)
-{
-    QStringEncoder encoder = makeEncoder();
-    return encoder.encode(text);
-}
+QByteArray toGbk(const QString& text) { return encoder().encode(text); }
 
-QString fromGbk(const QByteArray& bytes)
-{
-    QStringDecoder decoder("GBK");
-    if (!decoder.isValid()) {
-        throw YsError(QStringLiteral("系统缺少GBK编码支持！"));
-    }
-    return decoder.decode(bytes);
-}
+QString fromGbk(const QByteArray& bytes) { return decoder().decode(bytes); }
 
 QByteArray toGbkCut(const QString& text, int maxBytes)
 {
@@ -40,12 +39,11 @@ QByteArray toGbkCut(const QString& text, int maxBytes)
         return whole;
     }
     // Encode character by character (surrogate pairs together) until the next one would not fit.
-    QStringEncoder encoder = makeEncoder();
     QByteArray out;
     int i = 0;
     while (i < text.size()) {
         const int len = (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) ? 2 : 1;
-        const QByteArray piece = encoder.encode(QStringView(text).mid(i, len));
+        const QByteArray piece = encoder().encode(QStringView(text).mid(i, len));
         if (out.size() + piece.size() > maxBytes) {
             break;
         }
