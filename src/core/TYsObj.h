@@ -28,8 +28,6 @@ public:
 
     TMyList PropList;
     QString PicPath;              // the report pictures' folder, with a trailing slash
-    bool HasConclusion = false;   // a conclusion was added during the current report
-    int ConclusionCount = 0;      // running number of the last conclusion
 
     // Fills the fields from PropList. A missing base key reads as its empty value; a missing parameter key keeps
     // the field's current value (an older file never turns a spacing into 0). A value that does not convert

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "core/TYsObj.h"
+#include "report/CalculationObject.h"
 
 // Common base of the cantilever scaffolds on steel beams.
-class TRaiseScaffold : public TYsObj
+class TRaiseScaffold : public CalculationObject
 {
 public:
     TRaiseScaffold();

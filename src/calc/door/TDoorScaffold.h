@@ -1,9 +1,9 @@
 #pragma once
 
-#include "core/TYsObj.h"
+#include "report/CalculationObject.h"
 
 // 门架 (kind 16): door-frame (portal) scaffold.
-class TDoorScaffold : public TYsObj
+class TDoorScaffold : public CalculationObject
 {
 public:
     TDoorScaffold();

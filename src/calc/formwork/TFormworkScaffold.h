@@ -1,9 +1,9 @@
 #pragma once
 
-#include "core/TYsObj.h"
+#include "report/CalculationObject.h"
 
 // 模板支架 (kinds 5 and 12): formwork support frame under a slab.
-class TFormworkScaffold : public TYsObj
+class TFormworkScaffold : public CalculationObject
 {
 public:
     TFormworkScaffold();

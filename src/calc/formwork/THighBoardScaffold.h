@@ -1,9 +1,9 @@
 #pragma once
 
-#include "core/TYsObj.h"
+#include "report/CalculationObject.h"
 
 // 板高支撑 (kinds 6 and 13): high support under a slab.
-class THighBoardScaffold : public TYsObj
+class THighBoardScaffold : public CalculationObject
 {
 public:
     THighBoardScaffold();

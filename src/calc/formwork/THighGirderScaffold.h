@@ -1,9 +1,9 @@
 #pragma once
 
-#include "core/TYsObj.h"
+#include "report/CalculationObject.h"
 
 // 梁高支撑 (kinds 7 and 14): high support under a beam.
-class THighGirderScaffold : public TYsObj
+class THighGirderScaffold : public CalculationObject
 {
 public:
     THighGirderScaffold();

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "core/TYsObj.h"
+#include "report/CalculationObject.h"
 
 // 落地式脚手架 (kinds 2 and 9): the floor-standing fastener steel-tube scaffold.
-class TGroundScaffold : public TYsObj
+class TGroundScaffold : public CalculationObject
 {
 public:
     TGroundScaffold();

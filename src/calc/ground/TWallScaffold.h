@@ -1,11 +1,11 @@
 #pragma once
 
-#include "core/TYsObj.h"
+#include "report/CalculationObject.h"
 #include "calc/ground/TSteelPoleParaS.h"
 
 // Kind 18: a wall scaffold that projects can hold. It keeps plain fields only: nothing of it is persisted beyond
 // the base keys, it has no defaults, no page and no calculation.
-class TWallScaffold : public TYsObj
+class TWallScaffold : public CalculationObject
 {
 public:
     TWallScaffold();

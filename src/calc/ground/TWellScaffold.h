@@ -1,11 +1,11 @@
 #pragma once
 
-#include "core/TYsObj.h"
+#include "report/CalculationObject.h"
 
 // Kind 19: a well (shaft) scaffold that projects can hold. It keeps plain fields only: nothing of it is persisted
 // beyond the base keys, it has no defaults, no page and no calculation. Its foundation component comes with the
 // shared load components.
-class TWellScaffold : public TYsObj
+class TWellScaffold : public CalculationObject
 {
 public:
     TWellScaffold();

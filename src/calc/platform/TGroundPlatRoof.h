@@ -1,9 +1,9 @@
 #pragma once
 
-#include "core/TYsObj.h"
+#include "report/CalculationObject.h"
 
 // 落地平台 (kinds 8 and 15): floor-standing operating platform.
-class TGroundPlatRoof : public TYsObj
+class TGroundPlatRoof : public CalculationObject
 {
 public:
     TGroundPlatRoof();

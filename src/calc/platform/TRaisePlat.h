@@ -1,9 +1,9 @@
 #pragma once
 
-#include "core/TYsObj.h"
+#include "report/CalculationObject.h"
 
 // 悬挑卸料平台 (kind 17): cantilevered unloading platform.
-class TRaisePlat : public TYsObj
+class TRaisePlat : public CalculationObject
 {
 public:
     TRaisePlat();
