@@ -2,7 +2,6 @@
 
 #include "calc/cantilever/TRaiseScaffoldA.h"
 #include "calc/cantilever/TRaiseScaffoldB.h"
-#include "core/Kinds.h"
 #include "calc/door/TDoorScaffold.h"
 #include "calc/formwork/TFormworkScaffold.h"
 #include "calc/formwork/THighBoardScaffold.h"
@@ -12,18 +11,17 @@
 #include "calc/ground/TWellScaffold.h"
 #include "calc/platform/TGroundPlatRoof.h"
 #include "calc/platform/TRaisePlat.h"
+#include "core/Kinds.h"
 
 namespace {
 
-template<class T>
-std::unique_ptr<TYsObj> make()
+template<class T> std::unique_ptr<TYsObj> make()
 {
     return std::make_unique<T>();
 }
 
 // The two codes of a pair (2-8 with 9-15) create the same class.
-template<class T>
-void pair(int code)
+template<class T> void pair(int code)
 {
     registerKindCreator(code, &make<T>);
     registerKindCreator(code + 7, &make<T>);

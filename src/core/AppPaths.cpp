@@ -80,11 +80,20 @@ void setHomeOverride(const QString& dir)
     g_homeOverride = dir.isEmpty() ? QString() : QDir::cleanPath(QDir(dir).absolutePath());
 }
 
-QString updateIniPath() { return homeDir() + QStringLiteral("/update.ini"); }
+QString updateIniPath()
+{
+    return homeDir() + QStringLiteral("/update.ini");
+}
 
-QString configIniPath() { return homeDir() + QStringLiteral("/config.ini"); }
+QString configIniPath()
+{
+    return homeDir() + QStringLiteral("/config.ini");
+}
 
-QString projectsDir() { return homeDir() + QStringLiteral("/我的工程"); }
+QString projectsDir()
+{
+    return homeDir() + QStringLiteral("/我的工程");
+}
 
 QString picPath()
 {

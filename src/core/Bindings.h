@@ -16,19 +16,16 @@
 
 enum class ValueType { Text, Integer, Byte, Real, Boolean };
 
-template<class T>
-struct FieldCodec;
+template<class T> struct FieldCodec;
 
-template<>
-struct FieldCodec<QString>
+template<> struct FieldCodec<QString>
 {
     static constexpr ValueType type = ValueType::Text;
     static PropValue toValue(const QString& v) { return PropValue(v); }
     static std::optional<QString> fromValue(const PropValue& v) { return v.toText(); }
 };
 
-template<>
-struct FieldCodec<qint32>
+template<> struct FieldCodec<qint32>
 {
     static constexpr ValueType type = ValueType::Integer;
     static PropValue toValue(qint32 v) { return PropValue(v); }
@@ -36,8 +33,7 @@ struct FieldCodec<qint32>
 };
 
 // Bytes (option indexes) are stored as integers and accept 0 .. 255 only.
-template<>
-struct FieldCodec<quint8>
+template<> struct FieldCodec<quint8>
 {
     static constexpr ValueType type = ValueType::Byte;
     static PropValue toValue(quint8 v) { return PropValue(static_cast<qint32>(v)); }
@@ -51,24 +47,21 @@ struct FieldCodec<quint8>
     }
 };
 
-template<>
-struct FieldCodec<double>
+template<> struct FieldCodec<double>
 {
     static constexpr ValueType type = ValueType::Real;
     static PropValue toValue(double v) { return PropValue(v); }
     static std::optional<double> fromValue(const PropValue& v) { return v.toReal(); }
 };
 
-template<>
-struct FieldCodec<bool>
+template<> struct FieldCodec<bool>
 {
     static constexpr ValueType type = ValueType::Boolean;
     static PropValue toValue(bool v) { return PropValue(v); }
     static std::optional<bool> fromValue(const PropValue& v) { return v.toBoolean(); }
 };
 
-template<class Owner>
-struct PropertyBinding
+template<class Owner> struct PropertyBinding
 {
     QString key;
     QString matchKey;
@@ -80,15 +73,13 @@ struct PropertyBinding
     std::function<bool(Owner&, const PropValue&)> set;
 };
 
-template<class Owner>
-class BindingTable
+template<class Owner> class BindingTable
 {
 public:
     using Binding = PropertyBinding<Owner>;
 
     // A field of the owner (or of a class derived from it).
-    template<class Derived, class T>
-    BindingTable& add(const QString& key, T Derived::*field)
+    template<class Derived, class T> BindingTable& add(const QString& key, T Derived::*field)
     {
         return addBinding(
             key, FieldCodec<T>::type,
@@ -103,8 +94,7 @@ public:
     }
 
     // A field of a parameter component the owner holds, stored under "Component.field".
-    template<class Derived, class C, class T>
-    BindingTable& add(const QString& key, C Derived::*component, T C::*field)
+    template<class Derived, class C, class T> BindingTable& add(const QString& key, C Derived::*component, T C::*field)
     {
         return addBinding(
             key, FieldCodec<T>::type,
@@ -176,7 +166,7 @@ private:
     BindingTable& addBinding(const QString& key, ValueType type, std::function<PropValue(const Owner&)> get,
                              std::function<bool(Owner&, const PropValue&)> set)
     {
-        m_entries.push_back(Binding{key, TMyList::matchKey(key), type, false, std::move(get), std::move(set)});
+        m_entries.push_back(Binding {key, TMyList::matchKey(key), type, false, std::move(get), std::move(set)});
         return *this;
     }
 

@@ -28,9 +28,15 @@ QStringDecoder& decoder()
 
 } // namespace
 
-QByteArray toGbk(const QString& text) { return encoder().encode(text); }
+QByteArray toGbk(const QString& text)
+{
+    return encoder().encode(text);
+}
 
-QString fromGbk(const QByteArray& bytes) { return decoder().decode(bytes); }
+QString fromGbk(const QByteArray& bytes)
+{
+    return decoder().decode(bytes);
+}
 
 QByteArray toGbkCut(const QString& text, int maxBytes)
 {

@@ -31,14 +31,14 @@ public:
 private:
     struct Line
     {
-        QString raw;   // the line as written to disk
-        QString key;   // empty for comments and blank lines
+        QString raw; // the line as written to disk
+        QString key; // empty for comments and blank lines
         QString value;
         bool isEntry = false;
     };
     struct Section
     {
-        QString name;  // empty for the lines before the first section
+        QString name; // empty for the lines before the first section
         bool hasHeader = false;
         std::vector<Line> lines;
     };

@@ -13,11 +13,11 @@ struct KindInfo
 {
     int typeId;
     QString className;
-    QString kindName;     // as offered to users (new-object guide, command line)
-    QString pageCaption;  // the parameter page's title
-    QString readSection;  // empty: no defaults
+    QString kindName;    // as offered to users (new-object guide, command line)
+    QString pageCaption; // the parameter page's title
+    QString readSection; // empty: no defaults
     QString writeSection;
-    int primaryTypeId;    // the code of the pair 2-8 / 9-15 a new object receives (the row's own otherwise)
+    int primaryTypeId; // the code of the pair 2-8 / 9-15 a new object receives (the row's own otherwise)
 };
 
 // The row of `typeId`, or nullptr for a value the table does not know (such objects are plain TYsObj).

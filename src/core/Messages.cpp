@@ -8,25 +8,41 @@ Messages* g_installed = nullptr;
 
 Messages& fallback()
 {
-    static ScriptedMessages messages([](const QString& text) { std::fprintf(stderr, "%s\n", text.toUtf8().constData()); });
+    static ScriptedMessages messages(
+        [](const QString& text) { std::fprintf(stderr, "%s\n", text.toUtf8().constData()); });
     return messages;
 }
 
 } // namespace
 
-Messages& Messages::instance() { return g_installed ? *g_installed : fallback(); }
+Messages& Messages::instance()
+{
+    return g_installed ? *g_installed : fallback();
+}
 
-void Messages::install(Messages* messages) { g_installed = messages; }
+void Messages::install(Messages* messages)
+{
+    g_installed = messages;
+}
 
-void ShowWarning(const QString& text) { Messages::instance().showWarning(text); }
+void ShowWarning(const QString& text)
+{
+    Messages::instance().showWarning(text);
+}
 
-Messages::Answer AskYesNo(const QString& text) { return Messages::instance().askYesNo(text); }
+Messages::Answer AskYesNo(const QString& text)
+{
+    return Messages::instance().askYesNo(text);
+}
 
-Messages::Answer AskYesNoCancel(const QString& text) { return Messages::instance().askYesNoCancel(text); }
+Messages::Answer AskYesNoCancel(const QString& text)
+{
+    return Messages::instance().askYesNoCancel(text);
+}
 
 void ScriptedMessages::record(Shown::Kind kind, const QString& title, const QString& text)
 {
-    m_shown.push_back(Shown{kind, title, text});
+    m_shown.push_back(Shown {kind, title, text});
     if (m_echo) {
         m_echo(text);
     }
@@ -42,7 +58,10 @@ Messages::Answer ScriptedMessages::next()
     return a;
 }
 
-void ScriptedMessages::showWarning(const QString& text) { record(Shown::Kind::Warning, kWarningTitle, text); }
+void ScriptedMessages::showWarning(const QString& text)
+{
+    record(Shown::Kind::Warning, kWarningTitle, text);
+}
 
 void ScriptedMessages::showInformation(const QString& title, const QString& text)
 {
@@ -64,7 +83,7 @@ Messages::Answer ScriptedMessages::askYesNoCancel(const QString& text)
 
 std::optional<QString> ScriptedMessages::askPassword(const QString& title, const QString& prompt)
 {
-    m_shown.push_back(Shown{Shown::Kind::Password, title, prompt});
+    m_shown.push_back(Shown {Shown::Kind::Password, title, prompt});
     return m_password;
 }
 

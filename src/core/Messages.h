@@ -50,7 +50,9 @@ public:
     };
 
     // When `echo` is set, every text shown is also handed to it (the command line prints it on standard error).
-    explicit ScriptedMessages(std::function<void(const QString&)> echo = {}) : m_echo(std::move(echo)) {}
+    explicit ScriptedMessages(std::function<void(const QString&)> echo = {})
+        : m_echo(std::move(echo))
+    { }
 
     void showWarning(const QString& text) override;
     void showInformation(const QString& title, const QString& text) override;

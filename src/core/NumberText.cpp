@@ -1,11 +1,11 @@
 #include "NumberText.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <vector>
-#include <algorithm>
 #include <limits>
+#include <vector>
 
 namespace {
 
@@ -28,7 +28,10 @@ QString formatC(const char* format, double x)
     return QString::fromLatin1(big.data(), n);
 }
 
-bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+bool isDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
 
 // Checks the whole text against the decimal grammar: [sign] digits [. digits] [(e|E) [sign] digits].
 bool isDecimalText(const QString& s)
@@ -121,9 +124,15 @@ QString realToText(double x)
     return out;
 }
 
-QString integerToText(qint64 n) { return QString::number(n); }
+QString integerToText(qint64 n)
+{
+    return QString::number(n);
+}
 
-QString booleanToText(bool b) { return b ? QStringLiteral("True") : QStringLiteral("False"); }
+QString booleanToText(bool b)
+{
+    return b ? QStringLiteral("True") : QStringLiteral("False");
+}
 
 std::optional<double> textToReal(const QString& text)
 {

@@ -32,6 +32,9 @@ inline constexpr quint32 kObjListPosOffset = 28;
 inline constexpr int kMaxShortString = 255;
 
 // Where the project list starts for n objects.
-constexpr quint32 prjListPos(quint32 n) { return 24 + 8 * n; }
+constexpr quint32 prjListPos(quint32 n)
+{
+    return 24 + 8 * n;
+}
 
 } // namespace ProjectFileFormat

@@ -12,10 +12,18 @@ public:
     enum class Kind { Empty, Integer, Real, Boolean, Text };
 
     PropValue() = default;
-    PropValue(qint32 v) : m_v(v) {}
-    PropValue(double v) : m_v(v) {}
-    PropValue(bool v) : m_v(v) {}
-    PropValue(const QString& v) : m_v(v) {}
+    PropValue(qint32 v)
+        : m_v(v)
+    { }
+    PropValue(double v)
+        : m_v(v)
+    { }
+    PropValue(bool v)
+        : m_v(v)
+    { }
+    PropValue(const QString& v)
+        : m_v(v)
+    { }
     PropValue(const char*) = delete; // say QStringLiteral so the kind is never a surprise
 
     Kind kind() const { return static_cast<Kind>(m_v.index()); }

@@ -29,7 +29,10 @@ const BindingTable<TYsObj>& TYsObj::BaseBindings()
     return table;
 }
 
-const BindingTable<TYsObj>& TYsObj::Bindings() const { return BaseBindings(); }
+const BindingTable<TYsObj>& TYsObj::Bindings() const
+{
+    return BaseBindings();
+}
 
 bool TYsObj::LoadFromPropList()
 {

@@ -18,16 +18,16 @@ public:
     TYsObj(const TYsObj&) = delete;
     TYsObj& operator=(const TYsObj&) = delete;
 
-    QString Caption;              // name in the tree and in the report title
-    bool deleted = false;         // deleted since the project was opened: never shown, never written
-    qint32 Index = -1;            // identity inside the project, unique among live objects
-    bool Modified = false;        // the parameter page was edited and not yet written back
-    qint32 P_index = -1;          // Index of the parent folder; -1 = under the project root
-    qint32 TypeId = 1;            // kind of object; 1 (or less) is a folder
+    QString Caption;                   // name in the tree and in the report title
+    bool deleted = false;              // deleted since the project was opened: never shown, never written
+    qint32 Index = -1;                 // identity inside the project, unique among live objects
+    bool Modified = false;             // the parameter page was edited and not yet written back
+    qint32 P_index = -1;               // Index of the parent folder; -1 = under the project root
+    qint32 TypeId = 1;                 // kind of object; 1 (or less) is a folder
     TYsProject* myActivePrj = nullptr; // the project whose information block goes into the report
 
     TMyList PropList;
-    QString PicPath;              // the report pictures' folder, with a trailing slash
+    QString PicPath; // the report pictures' folder, with a trailing slash
 
     // Fills the fields from PropList. A missing base key reads as its empty value; a missing parameter key keeps
     // the field's current value (an older file never turns a spacing into 0). A value that does not convert

@@ -10,18 +10,23 @@
 namespace {
 
 // The short date form of a Chinese system, e.g. 2026/12/11.
-QString shortDate(const QDate& date) { return QLocale(QLocale::Chinese, QLocale::China).toString(date, QLocale::ShortFormat); }
+QString shortDate(const QDate& date)
+{
+    return QLocale(QLocale::Chinese, QLocale::China).toString(date, QLocale::ShortFormat);
+}
 
 } // namespace
 
 TYsProject::TYsProject()
     : prjdate(shortDate(Clock::today()))
-{
-}
+{ }
 
 TYsProject::~TYsProject() = default;
 
-void TYsProject::setPassword(const QString& text) { password = text.trimmed().left(kMaxPasswordLength); }
+void TYsProject::setPassword(const QString& text)
+{
+    password = text.trimmed().left(kMaxPasswordLength);
+}
 
 const BindingTable<TYsProject>& TYsProject::Bindings()
 {
@@ -52,7 +57,10 @@ bool TYsProject::StoreToPropList()
     return true;
 }
 
-QStringList TYsProject::LoadFromPropList() { return Bindings().load(*this, PropList); }
+QStringList TYsProject::LoadFromPropList()
+{
+    return Bindings().load(*this, PropList);
+}
 
 qint32 TYsProject::NewIndex() const
 {
@@ -143,7 +151,7 @@ std::vector<TYsProject::TreeNode> TYsProject::tree() const
                 continue;
             }
             placed.insert(o.get());
-            out.push_back(TreeNode{o.get(), depth});
+            out.push_back(TreeNode {o.get(), depth});
             if (o->Index != -1) {
                 below(o->Index, depth + 1);
             }

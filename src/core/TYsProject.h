@@ -20,21 +20,21 @@ public:
     TYsProject(const TYsProject&) = delete;
     TYsProject& operator=(const TYsProject&) = delete;
 
-    QString FileName;          // full path of the project file; empty until first saved
-    bool Modified = false;     // the project differs from its file
+    QString FileName;      // full path of the project file; empty until first saved
+    bool Modified = false; // the project differs from its file
 
-    QString prjname;           // 工程名称, also the text of the tree's root
-    QString prjdirector;       // 工程负责人
-    QString scheduleMaker;     // 技术负责人
-    QString prjdate;           // 制作日期, kept as text
-    QString descmemo;          // 工程说明, each line followed by a CR
-    QString password;          // 工程密码; empty = no password
-    quint8 StructureType = 0;  // 结构类型: 0 框架, 1 砖混, 2 框剪, 3 剪力墙
-    double BuildHigh = 0;      // 建筑高度 (m)
-    double FloorHigh = 0;      // 标准层层高 (m)
-    double StructureArea = 0;  // 总建筑面积 (m²)
-    double TimeOfProject = 0;  // 总工期 (days)
-    QString ConstuctionUnit;   // 施工单位
+    QString prjname;             // 工程名称, also the text of the tree's root
+    QString prjdirector;         // 工程负责人
+    QString scheduleMaker;       // 技术负责人
+    QString prjdate;             // 制作日期, kept as text
+    QString descmemo;            // 工程说明, each line followed by a CR
+    QString password;            // 工程密码; empty = no password
+    quint8 StructureType = 0;    // 结构类型: 0 框架, 1 砖混, 2 框剪, 3 剪力墙
+    double BuildHigh = 0;        // 建筑高度 (m)
+    double FloorHigh = 0;        // 标准层层高 (m)
+    double StructureArea = 0;    // 总建筑面积 (m²)
+    double TimeOfProject = 0;    // 总工期 (days)
+    QString ConstuctionUnit;     // 施工单位
     bool FlagWriteToCal = false; // write the project block into every report
 
     TMyList PropList;

@@ -10,8 +10,7 @@ public:
     explicit YsError(const QString& text)
         : std::runtime_error(text.toStdString())
         , m_text(text)
-    {
-    }
+    { }
     const QString& text() const { return m_text; }
 
 private:

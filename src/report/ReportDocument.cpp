@@ -22,7 +22,10 @@ QString newImageName()
     return QStringLiteral("ys-image-%1.png").arg(counter.fetchAndAddRelaxed(1) + 1);
 }
 
-bool isBreak(QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\n'); }
+bool isBreak(QChar c)
+{
+    return c == QLatin1Char('\r') || c == QLatin1Char('\n');
+}
 
 } // namespace
 
@@ -86,7 +89,10 @@ void ReportDocument::setBaseStyle(int style)
     m_current = m_base;
 }
 
-void ReportDocument::SetTextStyle(int style) { applyStyle(m_current, style); }
+void ReportDocument::SetTextStyle(int style)
+{
+    applyStyle(m_current, style);
+}
 
 void ReportDocument::AddLine(const ReportText& text, int indent)
 {
@@ -185,7 +191,10 @@ void ReportDocument::AddRawLine(const QString& text)
     finishLine();
 }
 
-void ReportDocument::AddBlankLine() { finishLine(); }
+void ReportDocument::AddBlankLine()
+{
+    finishLine();
+}
 
 void ReportDocument::AddPicture(const QString& path, int indent)
 {
@@ -243,6 +252,12 @@ void ReportDocument::finishLine()
     m_current = m_base;
 }
 
-QString ReportDocument::plainText() const { return m_document->toPlainText(); }
+QString ReportDocument::plainText() const
+{
+    return m_document->toPlainText();
+}
 
-bool ReportDocument::isEmpty() const { return m_document->isEmpty(); }
+bool ReportDocument::isEmpty() const
+{
+    return m_document->isEmpty();
+}

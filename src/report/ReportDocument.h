@@ -56,13 +56,8 @@ public:
     void appendDocument(const ReportDocument& other);
 
     // One call, one line: line(indent, "σ=", sigma, " N/mm#2#\r\n").
-    template<class... Pieces>
-    void line(int indent, const Pieces&... pieces)
-    {
-        AddLine(ReportText(pieces...), indent);
-    }
-    template<class... Pieces>
-    void text(int style, int indent, const Pieces&... pieces)
+    template<class... Pieces> void line(int indent, const Pieces&... pieces) { AddLine(ReportText(pieces...), indent); }
+    template<class... Pieces> void text(int style, int indent, const Pieces&... pieces)
     {
         AddText(ReportText(pieces...), style, indent);
     }

@@ -4,9 +4,15 @@
 
 #include <cmath>
 
-QString FormatFixed(int decimals, double x) { return formatFixedDecimals(x, decimals); }
+QString FormatFixed(int decimals, double x)
+{
+    return formatFixedDecimals(x, decimals);
+}
 
-QString FormatInt(qint64 n) { return QString::number(n); }
+QString FormatInt(qint64 n)
+{
+    return QString::number(n);
+}
 
 QString FormatSci(double x)
 {
@@ -94,7 +100,8 @@ QString formatPrintf(const QString& format, const QVariantList& args)
         }
         ++next;
         if (piece.size() < width) {
-            const QString pad(width - piece.size(), numeric && zeroPad && !leftAlign ? QLatin1Char('0') : QLatin1Char(' '));
+            const QString pad(width - piece.size(),
+                              numeric && zeroPad && !leftAlign ? QLatin1Char('0') : QLatin1Char(' '));
             if (leftAlign) {
                 piece += pad;
             } else if (numeric && zeroPad && piece.startsWith(QLatin1Char('-'))) {

@@ -36,11 +36,7 @@ class ReportText
 {
 public:
     ReportText() = default;
-    template<class... Pieces>
-    explicit ReportText(const Pieces&... pieces)
-    {
-        (append(pieces), ...);
-    }
+    template<class... Pieces> explicit ReportText(const Pieces&... pieces) { (append(pieces), ...); }
 
     void append(const QString& markup) { add(markup, false); }
     void append(const char* markup) { add(QString::fromUtf8(markup), false); }

@@ -31,7 +31,7 @@ protected:
         const int status = runCli(args, o, e);
         o.flush();
         e.flush();
-        return CliRun{status, out, err};
+        return CliRun {status, out, err};
     }
 
     // Runs a command that must succeed and returns its output.
@@ -51,7 +51,8 @@ TEST_F(Cli, RoundTripsFoldersEveryKindChineseCaptionsAndAPassword)
     ok({"new", file, "--name", "云杉花园"});
     EXPECT_EQ(ok({"add", file, "文件夹", "一号楼"}), QStringLiteral("0\n"));
     EXPECT_EQ(ok({"add", file, "落地架", "东立面落地架", "--parent", "0"}), QStringLiteral("1\n"));
-    const QStringList names = {"普通悬挑架", "联梁悬挑架", "模板支架", "板高支撑", "梁高支撑", "落地平台", "门架", "悬挑卸料平台"};
+    const QStringList names
+        = {"普通悬挑架", "联梁悬挑架", "模板支架", "板高支撑", "梁高支撑", "落地平台", "门架", "悬挑卸料平台"};
     for (const QString& kind : names) {
         ok({"add", file, kind, kind + QStringLiteral("一"), "--parent", "0"});
     }
@@ -83,9 +84,11 @@ TEST_F(Cli, RoundTripsFoldersEveryKindChineseCaptionsAndAPassword)
     EXPECT_EQ(ok({"get", file, "project", "prjname", "--password", "s3cret"}), QStringLiteral("云杉花园\n"));
     EXPECT_EQ(ok({"get", file, "project", "password", "--password", "s3cret"}), QStringLiteral("s3cret\n"));
     const QString project = ok({"get", file, "project", "--password", "s3cret"});
-    EXPECT_EQ(project, QStringLiteral("prjname=云杉花园\nprjdirector=张工\nscheduleMaker=\nprjdate=\ndescmemo=\npassword=s3cret\n"
-                                      "StructureType=0\nBuildHigh=54.6\nFloorHigh=0\nStructureArea=0\nTimeOfProject=0\n"
-                                      "ConstuctionUnit=\nFlagWriteToCal=True\n"));
+    EXPECT_EQ(
+        project,
+        QStringLiteral("prjname=云杉花园\nprjdirector=张工\nscheduleMaker=\nprjdate=\ndescmemo=\npassword=s3cret\n"
+                       "StructureType=0\nBuildHigh=54.6\nFloorHigh=0\nStructureArea=0\nTimeOfProject=0\n"
+                       "ConstuctionUnit=\nFlagWriteToCal=True\n"));
     EXPECT_EQ(ok({"get", file, "1", "--password", "s3cret"}),
               QStringLiteral("caption=东立面落地架\nindex=1\nP_index=0\ntypeid=2\n"));
 
@@ -109,7 +112,9 @@ TEST_F(Cli, RefusalsLeaveTheFileUntouched)
     const Case cases[] = {
         {{"set", file, "1", "nosuchkey=1"}, 1, QStringLiteral("对象1没有参数nosuchkey\n")},
         {{"set", file, "project", "BuildHigh=高"}, 1, QStringLiteral("参数BuildHigh的值“高”无法识别\n")},
-        {{"set", file, "project", "prjname=乙", "StructureType=300"}, 1, QStringLiteral("参数StructureType的值“300”无法识别\n")},
+        {{"set", file, "project", "prjname=乙", "StructureType=300"},
+         1,
+         QStringLiteral("参数StructureType的值“300”无法识别\n")},
         {{"set", file, "1", "index=5"}, 1, QStringLiteral("参数index由工程管理，不能修改\n")},
         {{"set", file, "1", "caption= "}, 1, QStringLiteral("脚手架名不能为空！\n")},
         {{"set", file, "0", "P_index=1"}, 1, QStringLiteral("编号1不是工程中的文件夹\n")},

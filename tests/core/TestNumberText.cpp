@@ -15,7 +15,7 @@ struct RealCase
 TEST(NumberText, RealToTextIsShortestWithFifteenDigits)
 {
     const RealCase cases[] = {
-        {0.1 + 0.2, "0.3"},          // not the round-trip form 0.30000000000000004
+        {0.1 + 0.2, "0.3"}, // not the round-trip form 0.30000000000000004
         {3, "3"},
         {2.5, "2.5"},
         {-4, "-4"},
@@ -24,7 +24,7 @@ TEST(NumberText, RealToTextIsShortestWithFifteenDigits)
         {100, "100"},
         {1.0 / 3.0, "0.333333333333333"},
         {2.0 / 3.0, "0.666666666666667"},
-        {0.0001, "0.0001"},          // smallest magnitude still written in fixed form
+        {0.0001, "0.0001"}, // smallest magnitude still written in fixed form
         {0.00001, "1E-5"},
         {1.2e-5, "1.2E-5"},
         {-2.5e-7, "-2.5E-7"},

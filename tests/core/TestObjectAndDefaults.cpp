@@ -70,8 +70,9 @@ TEST(ObjectBase, StoreWritesBaseKeysFirstAndOnlyOnce)
     SampleKind obj;
     obj.StoreToPropList();
     obj.StoreToPropList();
-    EXPECT_EQ(names(obj.PropList), (QStringList{"caption", "index", "P_index", "typeid", "ExPara.h", "ExPara.TubeType",
-                                                "Layers", "Closed", "City"}));
+    EXPECT_EQ(names(obj.PropList),
+              (QStringList {"caption", "index", "P_index", "typeid", "ExPara.h", "ExPara.TubeType", "Layers", "Closed",
+                            "City"}));
     EXPECT_EQ(obj.PropList.FindItem(QStringLiteral("closed"))->Value.toText(), QStringLiteral("True"));
 }
 
@@ -103,7 +104,7 @@ TEST(ObjectBase, BadValueStopsOnlyItsOwnKey)
     obj.PropList.AddValue(QStringLiteral("Layers"), PropValue(QStringLiteral("6")));
     obj.PropList.AddValue(QStringLiteral("Closed"), PropValue(QStringLiteral("false")));
     EXPECT_FALSE(obj.LoadFromPropList());
-    EXPECT_EQ(obj.badKeys(), (QStringList{"ExPara.h", "ExPara.TubeType"}));
+    EXPECT_EQ(obj.badKeys(), (QStringList {"ExPara.h", "ExPara.TubeType"}));
     EXPECT_EQ(obj.ExPara.h, 1.8);
     EXPECT_EQ(obj.ExPara.tubeType, 0);
     EXPECT_EQ(obj.layers, 6); // read although an earlier key failed
@@ -121,7 +122,7 @@ TEST(ObjectBase, UnknownEntriesSurviveLoadAndStore)
     obj.PropList.AddValue(QStringLiteral("Future.name"), PropValue(QStringLiteral("甲")));
     obj.LoadFromPropList();
     obj.StoreToPropList();
-    EXPECT_EQ(names(obj.PropList), (QStringList{"caption", "index", "P_index", "typeid", "Future.x", "Future.name"}));
+    EXPECT_EQ(names(obj.PropList), (QStringList {"caption", "index", "P_index", "typeid", "Future.x", "Future.name"}));
     EXPECT_EQ(obj.PropList.FindItem(QStringLiteral("future.name"))->Value.toText(), QStringLiteral("甲"));
     EXPECT_EQ(obj.TypeId, 42);
 }
@@ -129,9 +130,10 @@ TEST(ObjectBase, UnknownEntriesSurviveLoadAndStore)
 TEST(Defaults, LoadAppliesNonEmptyValuesAndKeepsIdentity)
 {
     TempHome home;
-    writeFile(AppPaths::updateIniPath(), toGbk(QStringLiteral("[ground INFORMATION]\r\nExPara.h=1.8\r\nLayers=\r\n"
-                                                      "City=上海市\r\ncaption=别的架子\r\nindex=7\r\nP_index=3\r\n"
-                                                      "typeid=9\r\n")));
+    writeFile(AppPaths::updateIniPath(),
+              toGbk(QStringLiteral("[ground INFORMATION]\r\nExPara.h=1.8\r\nLayers=\r\n"
+                                   "City=上海市\r\ncaption=别的架子\r\nindex=7\r\nP_index=3\r\n"
+                                   "typeid=9\r\n")));
     SampleKind obj;
     obj.ExPara.h = 1.5;
     obj.layers = 2;

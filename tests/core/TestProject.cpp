@@ -48,14 +48,14 @@ TEST(Project, MarkDeletedTakesTheWholeSubtreeAndNothingElse)
 {
     TempHome home;
     TYsProject p;
-    add(p, 0);            // folder
-    add(p, 1, 0);         // subfolder
-    add(p, 2, 1, 2);      // object in the subfolder
-    add(p, 3, 0, 3);      // object in the folder
-    add(p, 4, -1, 2);     // object under the root
-    add(p, 5);            // another folder
+    add(p, 0);        // folder
+    add(p, 1, 0);     // subfolder
+    add(p, 2, 1, 2);  // object in the subfolder
+    add(p, 3, 0, 3);  // object in the folder
+    add(p, 4, -1, 2); // object under the root
+    add(p, 5);        // another folder
     p.MarkDeleted(0);
-    EXPECT_EQ(deletedIndexes(p), (QList<qint32>{0, 1, 2, 3}));
+    EXPECT_EQ(deletedIndexes(p), (QList<qint32> {0, 1, 2, 3}));
     p.MarkDeleted(99); // no such object: nothing changes
     EXPECT_EQ(deletedIndexes(p).size(), 4);
 }
@@ -64,8 +64,8 @@ TEST(Project, MarkDeletedFollowsLiveObjectsOnly)
 {
     TempHome home;
     TYsProject p;
-    add(p, 2);          // old folder
-    add(p, 5, 2, 2);    // its object
+    add(p, 2);       // old folder
+    add(p, 5, 2, 2); // its object
     p.MarkDeleted(2);
     // The indexes come back for unrelated new objects.
     TYsObj* folder = add(p, p.NewIndex() == 0 ? 2 : 2);
@@ -80,8 +80,8 @@ TEST(Project, CyclesOfParentsEndAndEveryObjectAppearsOnce)
     TempHome home;
     TYsProject p;
     add(p, 0, -1, 1, QStringLiteral("根下"));
-    add(p, 0, 0, 2, QStringLiteral("同号"));   // same index as its parent: a loop in a hostile file
-    add(p, 7, 7, 2, QStringLiteral("自指"));   // its own parent: not reachable from the root
+    add(p, 0, 0, 2, QStringLiteral("同号")); // same index as its parent: a loop in a hostile file
+    add(p, 7, 7, 2, QStringLiteral("自指")); // its own parent: not reachable from the root
     const std::vector<TYsProject::TreeNode> tree = p.tree();
     ASSERT_EQ(tree.size(), 2u);
     EXPECT_EQ(tree[0].obj->Caption, QStringLiteral("根下"));
@@ -106,7 +106,7 @@ TEST(Project, TreeOrderFollowsTheListBelowEachParent)
     for (const auto& n : p.tree()) {
         order << QString(n.depth, QLatin1Char('-')) + n.obj->Caption;
     }
-    EXPECT_EQ(order, (QStringList{"A", "-A1", "-A2", "--A2a", "B"}));
+    EXPECT_EQ(order, (QStringList {"A", "-A1", "-A2", "--A2a", "B"}));
 }
 
 TEST(Project, PropertyListRoundTrip)

@@ -15,9 +15,15 @@ namespace {
 
 using Status = ProjectFile::Status;
 
-quint32 u32At(const QByteArray& b, int offset) { return qFromLittleEndian<quint32>(b.constData() + offset); }
+quint32 u32At(const QByteArray& b, int offset)
+{
+    return qFromLittleEndian<quint32>(b.constData() + offset);
+}
 
-void putU32(QByteArray& b, int offset, quint32 v) { qToLittleEndian(v, b.data() + offset); }
+void putU32(QByteArray& b, int offset, quint32 v)
+{
+    qToLittleEndian(v, b.data() + offset);
+}
 
 TYsObj* add(TYsProject& p, const QString& caption, qint32 index, qint32 parent, qint32 type)
 {
@@ -51,7 +57,10 @@ std::unique_ptr<TYsProject> folderWithTwoObjects()
     return p;
 }
 
-ProjectFile::ReadResult readBack(const QByteArray& bytes) { return ProjectFile::readBytes(bytes, QStringLiteral("x.yss")); }
+ProjectFile::ReadResult readBack(const QByteArray& bytes)
+{
+    return ProjectFile::readBytes(bytes, QStringLiteral("x.yss"));
+}
 
 TEST(ProjectFileLayout, NoObjects)
 {
@@ -85,8 +94,17 @@ TEST(ProjectFileLayout, OneObject)
     EXPECT_EQ(u32At(b, 32), 13u);
     EXPECT_EQ(u32At(b, 212), 1u);
     EXPECT_EQ(b.size(), 216 + 42);
-    EXPECT_EQ(b.mid(216), QByteArray("\x04\x00\x00\x00\x07" "caption\x01" "F\x05" "index\x01" "0\x07" "P_index\x02" "-1\x06"
-                                     "typeid\x01" "1", 42));
+    EXPECT_EQ(b.mid(216),
+              QByteArray("\x04\x00\x00\x00\x07"
+                         "caption\x01"
+                         "F\x05"
+                         "index\x01"
+                         "0\x07"
+                         "P_index\x02"
+                         "-1\x06"
+                         "typeid\x01"
+                         "1",
+                         42));
 }
 
 TEST(ProjectFileLayout, ThreeObjectsWithTheGap)
@@ -178,7 +196,7 @@ TEST(ProjectFileHeader, MagicAndVersion)
         b.replace(1, 15, QByteArray(c.header));
         const ProjectFile::ReadResult r = readBack(b);
         EXPECT_EQ(r.status, c.status) << c.header;
-        const QStringList expected = c.message ? QStringList{QString::fromUtf8(c.message)} : QStringList{};
+        const QStringList expected = c.message ? QStringList {QString::fromUtf8(c.message)} : QStringList {};
         EXPECT_EQ(home.messages().texts(), expected) << c.header;
         if (r.status == Status::Ok) {
             EXPECT_EQ(r.project->ObjList.size(), 3u);
@@ -227,7 +245,7 @@ TEST(ProjectFileRobustness, EveryTruncationIsAReadErrorNeverACrash)
         home.messages().clear();
         const ProjectFile::ReadResult r = readBack(b.left(len));
         EXPECT_EQ(r.status, Status::Unreadable) << len;
-        EXPECT_EQ(home.messages().texts(), QStringList{QStringLiteral("读取文件出错！")}) << len;
+        EXPECT_EQ(home.messages().texts(), QStringList {QStringLiteral("读取文件出错！")}) << len;
     }
 }
 
@@ -257,7 +275,7 @@ TEST(ProjectFileRobustness, HostileCountsAndOffsets)
         putU32(b, c.offset, c.value);
         const ProjectFile::ReadResult r = readBack(b);
         EXPECT_EQ(r.status, Status::Unreadable) << c.what;
-        EXPECT_EQ(home.messages().texts(), QStringList{QStringLiteral("读取文件出错！")}) << c.what;
+        EXPECT_EQ(home.messages().texts(), QStringList {QStringLiteral("读取文件出错！")}) << c.what;
     }
 }
 
@@ -269,7 +287,8 @@ TEST(ProjectFileReading, TheTypeTableDecidesTheKind)
     QByteArray b = ProjectFile::serialize(*p);
     Q_UNUSED(a);
     // The object's own list says typeid 1 (a folder): the type table's 2 wins.
-    const int at = b.indexOf(QByteArray("\x06typeid\x01" "2"));
+    const int at = b.indexOf(QByteArray("\x06typeid\x01"
+                                        "2"));
     ASSERT_GT(at, 0);
     b[at + 8] = '1';
     const ProjectFile::ReadResult r = readBack(b);
@@ -289,11 +308,17 @@ TEST(ProjectFileReading, BadValuesAreWarnedOnceAndOtherKeysStillRead)
     // "P_index" of the first object becomes "x1"; "BuildHigh" of the project "3a".
     const qsizetype at = b.indexOf(QByteArray("\x07P_index\x02-1"));
     b.replace(at, 11, QByteArray("\x07P_index\x02x1"));
-    b.replace(QByteArray("\x09" "BuildHigh\x02" "30"), QByteArray("\x09" "BuildHigh\x02" "3a"));
+    b.replace(QByteArray("\x09"
+                         "BuildHigh\x02"
+                         "30"),
+              QByteArray("\x09"
+                         "BuildHigh\x02"
+                         "3a"));
     const ProjectFile::ReadResult r = readBack(b);
     ASSERT_EQ(r.status, Status::Ok);
     EXPECT_EQ(home.messages().texts(),
-              QStringList{QStringLiteral("工程文件中下列参数值无法识别，已保留原值：\n工程信息：BuildHigh\n“一号架”：P_index")});
+              QStringList {QStringLiteral(
+                  "工程文件中下列参数值无法识别，已保留原值：\n工程信息：BuildHigh\n“一号架”：P_index")});
     const TYsObj& first = *r.project->ObjList[0];
     EXPECT_EQ(first.Caption, QStringLiteral("一号架"));
     EXPECT_EQ(first.P_index, -1); // kept
@@ -335,7 +360,7 @@ TEST(ProjectFileWriting, WriteIsAtomicAndAFailureIsReported)
     p->descmemo = QString(250, QLatin1Char('m'));
     p->Modified = true;
     std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
+    rlimit saved {};
     getrlimit(RLIMIT_FSIZE, &saved);
     rlimit limited = saved;
     limited.rlim_cur = 200;
@@ -368,8 +393,11 @@ TEST(ProjectFileFixtures, CommittedFilesGiveTheirOutcomes)
         {"three-objects-v4.yss", nullptr, Status::Ok, {older}, 3},
         {"three-objects-v6.yss", nullptr, Status::Newer, {QStringLiteral("工程版本比软件版本更新！请升级新程序")}, 0},
         {"password-abc.yss", "abc", Status::Ok, {QStringLiteral("输入工程文件密码:")}, 3},
-        {"password-abc.yss", "ABC", Status::WrongPassword,
-         {QStringLiteral("输入工程文件密码:"), QStringLiteral("输入的密码不正确,打开文件失败！")}, 0},
+        {"password-abc.yss",
+         "ABC",
+         Status::WrongPassword,
+         {QStringLiteral("输入工程文件密码:"), QStringLiteral("输入的密码不正确,打开文件失败！")},
+         0},
         {"foreign-magic.yss", nullptr, Status::Foreign, {}, 0},
         {"truncated.yss", nullptr, Status::Unreadable, {readError}, 0},
         {"huge-count.yss", nullptr, Status::Unreadable, {readError}, 0},
@@ -379,8 +407,8 @@ TEST(ProjectFileFixtures, CommittedFilesGiveTheirOutcomes)
         if (c.password) {
             home.messages().setPassword(QString::fromLatin1(c.password));
         }
-        const ProjectFile::ReadResult r =
-            ProjectFile::read(QStringLiteral(YUNSHAN_TEST_DATA "/") + QString::fromLatin1(c.file));
+        const ProjectFile::ReadResult r
+            = ProjectFile::read(QStringLiteral(YUNSHAN_TEST_DATA "/") + QString::fromLatin1(c.file));
         EXPECT_EQ(r.status, c.status) << c.file;
         EXPECT_EQ(home.messages().texts(), c.messages) << c.file;
         if (r.project) {
@@ -406,7 +434,7 @@ TEST(ProjectFileNames, EnsureExtensionAndReadingMissingFiles)
     EXPECT_EQ(ProjectFile::EnsureExtension(QStringLiteral("a.YSS")), QStringLiteral("a.YSS.yss"));
     TempHome home;
     EXPECT_EQ(ProjectFile::read(home.file(QStringLiteral("none.yss"))).status, Status::NotFound);
-    EXPECT_EQ(home.messages().texts(), QStringList{QStringLiteral("打开的文件不存在!")});
+    EXPECT_EQ(home.messages().texts(), QStringList {QStringLiteral("打开的文件不存在!")});
 }
 
 } // namespace

@@ -14,7 +14,10 @@ TempHome::TempHome()
     AppPaths::setHomeOverride(m_dir.path());
 }
 
-TempHome::~TempHome() { AppPaths::setHomeOverride(QString()); }
+TempHome::~TempHome()
+{
+    AppPaths::setHomeOverride(QString());
+}
 
 QByteArray readFile(const QString& path)
 {

@@ -40,8 +40,14 @@ struct CliFailure
     QString text;
 };
 
-[[noreturn]] void usage(const QString& text) { throw CliFailure{kUsage, text}; }
-[[noreturn]] void failed(const QString& text) { throw CliFailure{kFailed, text}; }
+[[noreturn]] void usage(const QString& text)
+{
+    throw CliFailure {kUsage, text};
+}
+[[noreturn]] void failed(const QString& text)
+{
+    throw CliFailure {kFailed, text};
+}
 
 Options parseOptions(const QStringList& args)
 {
@@ -98,13 +104,13 @@ std::unique_ptr<TYsProject> openProject(const QString& path)
         break;
     }
     // The reader has already told the reason through the messages, which the command line prints.
-    throw CliFailure{kFailed, QString()};
+    throw CliFailure {kFailed, QString()};
 }
 
 void saveProject(TYsProject& project)
 {
     if (!ProjectFile::write(project)) {
-        throw CliFailure{kFailed, QString()};
+        throw CliFailure {kFailed, QString()};
     }
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "report/CalculationObject.h"
 #include "calc/ground/TSteelPoleParaS.h"
+#include "report/CalculationObject.h"
 
 // Kind 18: a wall scaffold that projects can hold. It keeps plain fields only: nothing of it is persisted beyond
 // the base keys, it has no defaults, no page and no calculation.
