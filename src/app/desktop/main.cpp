@@ -1,4 +1,5 @@
 #include "calc/CalcKinds.h"
+#include "refdata/Tdm1.h"
 
 #include <QApplication>
 #include <QMainWindow>
@@ -12,5 +13,7 @@ int main(int argc, char* argv[])
     window.setWindowTitle(QStringLiteral("云杉脚手架智能计算软件"));
     window.resize(1024, 700);
     window.show();
+    // The reference database is opened once, after the main window; a failure is reported and the program runs on.
+    DataModuleCreate();
     return QApplication::exec();
 }
