@@ -1,5 +1,7 @@
 #include "Cli.h"
 
+#include "BeamCommand.h"
+
 #include "core/AppPaths.h"
 #include "core/Kinds.h"
 #include "core/Messages.h"
@@ -23,7 +25,8 @@ const char* const kUsageText = "用法: yunshan-cli [--home DIR] [--password TEX
                                "  add FILE.yss KIND NAME [--parent INDEX]\n"
                                "  list FILE.yss\n"
                                "  get FILE.yss INDEX|project [KEY]\n"
-                               "  set FILE.yss INDEX|project KEY=VALUE...\n";
+                               "  set FILE.yss INDEX|project KEY=VALUE...\n"
+                               "  beam OPERATION ARG...\n";
 
 struct Options
 {
@@ -360,6 +363,9 @@ int runCli(const QStringList& args, QTextStream& out, QTextStream& err)
         }
         if (command == QLatin1String("set")) {
             return cmdSet(o);
+        }
+        if (command == QLatin1String("beam")) {
+            return runBeam(o.positional.mid(1), out, err);
         }
         usage(QStringLiteral("未知的命令%1").arg(command));
     } catch (const CliFailure& f) {
