@@ -7,10 +7,11 @@
 
 namespace {
 
-// Opening a converter is costly and GBK keeps no state between calls, so each thread keeps one of each.
+// Opening a converter is costly, so each thread keeps one of each; they are stateless, so bytes that end in half
+// a character never leak into the next call.
 QStringEncoder& encoder()
 {
-    thread_local QStringEncoder e("GBK");
+    thread_local QStringEncoder e("GBK", QStringConverter::Flag::Stateless);
     if (!e.isValid()) {
         throw YsError(QStringLiteral("系统缺少GBK编码支持！"));
     }
@@ -19,7 +20,7 @@ QStringEncoder& encoder()
 
 QStringDecoder& decoder()
 {
-    thread_local QStringDecoder d("GBK");
+    thread_local QStringDecoder d("GBK", QStringConverter::Flag::Stateless);
     if (!d.isValid()) {
         throw YsError(QStringLiteral("系统缺少GBK编码支持！"));
     }

@@ -73,6 +73,9 @@ TEST(Gbk, CutNeverSplitsACharacter)
     EXPECT_EQ(toGbkCut(s, 4), toGbk(QStringLiteral("ab落")));
     EXPECT_EQ(toGbkCut(s, 3), toGbk(QStringLiteral("ab")));
     EXPECT_EQ(fromGbk(toGbk(s)), s);
+    // Half a character at the end of one text must not change the next one.
+    fromGbk(QByteArray("\xb0"));
+    EXPECT_EQ(fromGbk(QByteArray("A")), QStringLiteral("A"));
 }
 
 } // namespace
