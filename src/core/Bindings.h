@@ -9,6 +9,7 @@
 #include <functional>
 #include <limits>
 #include <optional>
+#include <type_traits>
 #include <vector>
 
 // The declarative table of an object's persisted parameters: key, field and type, written once. Storing to and
@@ -93,18 +94,23 @@ public:
             });
     }
 
-    // A field of a parameter component the owner holds, stored under "Component.field".
-    template<class Derived, class C, class T> BindingTable& add(const QString& key, C Derived::*component, T C::*field)
+    // A field of a parameter component the owner holds (the field may belong to a base of the component),
+    // stored under "Component.field".
+    template<class Derived, class C, class F, class T>
+    BindingTable& add(const QString& key, C Derived::*component, T F::*field)
     {
+        static_assert(std::is_base_of_v<F, C>);
         return addBinding(
             key, FieldCodec<T>::type,
             [component, field](const Owner& o) {
-                return FieldCodec<T>::toValue(static_cast<const Derived&>(o).*component.*field);
+                const F& c = static_cast<const Derived&>(o).*component;
+                return FieldCodec<T>::toValue(c.*field);
             },
             [component, field](Owner& o, const PropValue& v) {
                 const std::optional<T> t = FieldCodec<T>::fromValue(v);
                 if (t) {
-                    static_cast<Derived&>(o).*component.*field = *t;
+                    F& c = static_cast<Derived&>(o).*component;
+                    c.*field = *t;
                 }
                 return t.has_value();
             });

@@ -4,6 +4,7 @@
 #include "core/AppPaths.h"
 #include "core/Gbk.h"
 
+#include <QProcess>
 #include <QTextStream>
 #include <gtest/gtest.h>
 
@@ -89,8 +90,10 @@ TEST_F(Cli, RoundTripsFoldersEveryKindChineseCaptionsAndAPassword)
         QStringLiteral("prjname=云杉花园\nprjdirector=张工\nscheduleMaker=\nprjdate=\ndescmemo=\npassword=s3cret\n"
                        "StructureType=0\nBuildHigh=54.6\nFloorHigh=0\nStructureArea=0\nTimeOfProject=0\n"
                        "ConstuctionUnit=\nFlagWriteToCal=True\n"));
-    EXPECT_EQ(ok({"get", file, "1", "--password", "s3cret"}),
-              QStringLiteral("caption=东立面落地架\nindex=1\nP_index=0\ntypeid=2\n"));
+    EXPECT_TRUE(ok({"get", file, "1", "--password", "s3cret"})
+                    .startsWith(QStringLiteral("caption=东立面落地架\nindex=1\nP_index=0\ntypeid=2\nExPara.h=1.5\n")));
+    EXPECT_EQ(ok({"get", file, "8", "--password", "s3cret"}),
+              QStringLiteral("caption=门架一\nindex=8\nP_index=0\ntypeid=16\n"));
 
     ok({"set", file, "1", "caption=西立面", "--password", "s3cret"});
     EXPECT_EQ(ok({"get", file, "1", "CAPTION", "--password", "s3cret"}), QStringLiteral("西立面\n"));
@@ -121,7 +124,11 @@ TEST_F(Cli, RefusalsLeaveTheFileUntouched)
         {{"set", file, "7", "caption=x"}, 1, QStringLiteral("工程中没有编号为7的对象\n")},
         {{"add", file, "落地架", "H", "--parent", "1"}, 1, QStringLiteral("编号1不是工程中的文件夹\n")},
         {{"new", file}, 1, QStringLiteral("文件已经存在: ") + file + QLatin1Char('\n')},
-        {{"get", file, "1", "ExPara.h"}, 1, QStringLiteral("没有参数ExPara.h\n")},
+        {{"get", file, "1", "NoSuchKey"}, 1, QStringLiteral("没有参数NoSuchKey\n")},
+        {{"set", file, "1", "ExPara.h=1,5"}, 1, QStringLiteral("参数ExPara.h的值“1,5”无法识别\n")},
+        {{"set", file, "1", "ExPara.HPoleAgraffeLay=256"},
+         1,
+         QStringLiteral("参数ExPara.HPoleAgraffeLay的值“256”无法识别\n")},
     };
     for (const Case& c : cases) {
         const CliRun r = run(c.args);
@@ -156,12 +163,85 @@ TEST_F(Cli, UsageErrorsAndFailedOpens)
 
 TEST_F(Cli, NewObjectsStartFromTheKindsDefaults)
 {
-    // The defaults section of the floor-standing scaffold names the keys that exist; the base keys are ignored.
+    // The defaults section gives the parameters of a new object; its base keys are ignored.
     writeFile(AppPaths::updateIniPath(),
-              toGbk(QStringLiteral("[Ground information]\r\ncaption=旧名\r\nindex=9\r\ntypeid=4\r\n")));
+              toGbk(QStringLiteral("[Ground information]\r\ncaption=旧名\r\nindex=9\r\ntypeid=4\r\n"
+                                   "ExPara.h=1.8\r\nExPara.La=\r\nWindLoad.District=杭州市\r\n")));
     ok({"new", file});
     ok({"add", file, "落地架", "新架"});
-    EXPECT_EQ(ok({"get", file, "0"}), QStringLiteral("caption=新架\nindex=0\nP_index=-1\ntypeid=2\n"));
+    EXPECT_TRUE(ok({"get", file, "0"}).startsWith(QStringLiteral("caption=新架\nindex=0\nP_index=-1\ntypeid=2\n")));
+    EXPECT_EQ(ok({"get", file, "0", "ExPara.h"}), QStringLiteral("1.8\n"));
+    EXPECT_EQ(ok({"get", file, "0", "ExPara.La"}), QStringLiteral("1.2\n")); // empty in the file: the default stays
+    EXPECT_EQ(ok({"get", file, "0", "WindLoad.District"}), QStringLiteral("杭州市\n"));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Cli, ReportWritesTheTitleAndProjectBlockInEveryFormat)
+{
+    ok({"new", file, "--name", "云杉花园"});
+    ok({"add", file, "文件夹", "一号楼"});
+    ok({"add", file, "落地架", "东立面落地架", "--parent", "0"});
+    ok({"add", file, "门架", "门架一"});
+    ok({"set", file, "project", "FlagWriteToCal=True", "BuildHigh=54.6", "StructureType=0",
+        "ConstuctionUnit=某建设公司"});
+
+    const QString title = QStringLiteral("门架一计算书");
+    const QString block = QStringLiteral("工程名称：云杉花园；结构类型：框架；建筑高度：54.60m；标准层层高：0.00m ；");
+    for (const char* format : {"rtf", "odt", "pdf", "html", "txt"}) {
+        const QString out = home.file(QStringLiteral("book.") + QString::fromLatin1(format));
+        EXPECT_EQ(ok({"report", file, "2", "-o", out}), out + QLatin1Char('\n'));
+        const QByteArray bytes = readFile(out);
+        ASSERT_FALSE(bytes.isEmpty()) << format;
+        const QString f = QString::fromLatin1(format);
+        if (f == QLatin1String("txt") || f == QLatin1String("html")) {
+            const QString text = QString::fromUtf8(bytes);
+            EXPECT_TRUE(text.contains(title)) << format;
+            EXPECT_TRUE(text.contains(block)) << format;
+        } else if (f == QLatin1String("rtf")) {
+            EXPECT_TRUE(bytes.startsWith("{\\rtf1")) << format;
+            EXPECT_TRUE(bytes.contains("\\ansicpg936"));
+        } else if (f == QLatin1String("odt")) {
+            EXPECT_TRUE(bytes.startsWith("PK")); // a zip container
+        } else if (f == QLatin1String("pdf")) {
+            EXPECT_TRUE(bytes.startsWith("%PDF"));
+            // The Chinese text extracts as the same characters (no look-alike radicals).
+            QProcess p;
+            p.start(QStringLiteral("pdftotext"),
+                    {QStringLiteral("-enc"), QStringLiteral("UTF-8"), out, QStringLiteral("-")});
+            if (p.waitForStarted() && p.waitForFinished()) {
+                const QString text = QString::fromUtf8(p.readAllStandardOutput()).remove(QLatin1Char(' '));
+                EXPECT_TRUE(text.contains(title)) << text.toStdString();
+                EXPECT_TRUE(text.contains(QStringLiteral("总建筑面积")));
+            } else {
+                ADD_FAILURE() << "pdftotext is needed to check the PDF's text";
+            }
+        }
+    }
+    // The same bytes under the word processor's name.
+    ok({"report", file, "2", "-o", home.file(QStringLiteral("book.Doc"))});
+    EXPECT_EQ(readFile(home.file(QStringLiteral("book.Doc"))), readFile(home.file(QStringLiteral("book.rtf"))));
+
+    const QString other = home.file(QStringLiteral("其它.yss"));
+    ok({"new", other, "--name", "云杉花园"});
+    ok({"add", other, "文件夹", "一号楼"});
+    ok({"add", other, "门架", "门架一", "--parent", "0"});
+    ok({"add", other, "悬挑卸料平台", "平台一"});
+    ok({"set", other, "project", "FlagWriteToCal=True"});
+    const CliRun all = run({"report", other, "--all", "-o", home.file(QStringLiteral("books")), "--format", "txt"});
+    EXPECT_EQ(all.status, 0) << all.err.toStdString();
+    EXPECT_EQ(all.out,
+              home.file(QStringLiteral("books/1-门架一.txt")) + QLatin1Char('\n')
+                  + home.file(QStringLiteral("books/2-平台一.txt")) + QLatin1Char('\n'));
+    const QString door = QString::fromUtf8(readFile(home.file(QStringLiteral("books/1-门架一.txt"))));
+    EXPECT_TRUE(door.startsWith(QStringLiteral("             门架一计算书\n\n        工程名称：云杉花园")));
+
+    EXPECT_EQ(run({"report", file, "0"}).err, QStringLiteral("编号0是文件夹，没有计算书\n"));
+    EXPECT_EQ(run({"report", file, "2", "--format", "docx"}).status, 2);
+    // Without -o the book goes into the program folder's 我的计算书.
+    EXPECT_EQ(ok({"report", file, "2"}), home.file(QStringLiteral("我的计算书/门架一.rtf")) + QLatin1Char('\n'));
 }
 
 } // namespace

@@ -9,7 +9,10 @@
 #include "core/TYsObj.h"
 #include "core/TYsProject.h"
 #include "core/YsError.h"
+#include "report/CalculationObject.h"
+#include "report/ReportExport.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
 #include <optional>
@@ -26,6 +29,8 @@ const char* const kUsageText = "用法: yunshan-cli [--home DIR] [--password TEX
                                "  list FILE.yss\n"
                                "  get FILE.yss INDEX|project [KEY]\n"
                                "  set FILE.yss INDEX|project KEY=VALUE...\n"
+                               "  report FILE.yss INDEX [-o OUT] [--format rtf|odt|pdf|html|txt]\n"
+                               "  report FILE.yss --all -o DIR [--format ...]\n"
                                "  beam OPERATION ARG...\n";
 
 struct Options
@@ -34,6 +39,9 @@ struct Options
     std::optional<QString> password;
     std::optional<QString> name;
     std::optional<QString> parent;
+    std::optional<QString> output;
+    std::optional<QString> format;
+    bool all = false;
 };
 
 // Thrown for a usage error (exit 2) or a failed operation (exit 1), with the text to print.
@@ -71,6 +79,12 @@ Options parseOptions(const QStringList& args)
             o.name = value();
         } else if (a == QLatin1String("--parent")) {
             o.parent = value();
+        } else if (a == QLatin1String("-o")) {
+            o.output = value();
+        } else if (a == QLatin1String("--format")) {
+            o.format = value();
+        } else if (a == QLatin1String("--all")) {
+            o.all = true;
         } else if (a.startsWith(QLatin1String("--"))) {
             usage(QStringLiteral("未知的选项%1").arg(a));
         } else {
@@ -336,6 +350,75 @@ int cmdSet(const Options& o)
     return kOk;
 }
 
+// A caption as a file name: characters that file systems refuse become "_".
+QString fileNameFor(const QString& caption)
+{
+    QString name = caption.trimmed();
+    static const QString refused = QStringLiteral("/\\:*?\"<>|");
+    for (QChar& c : name) {
+        if (refused.contains(c) || c.unicode() < 32) {
+            c = QLatin1Char('_');
+        }
+    }
+    return name.isEmpty() ? QStringLiteral("计算书") : name;
+}
+
+void writeBook(TYsProject& project, TYsObj& obj, const QString& path, ExportFormat format, QTextStream& out)
+{
+    obj.myActivePrj = &project;
+    ReportDocument report;
+    writeReportOf(obj, report);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QString error;
+    if (!exportReport(report.document(), path, format, &error)) {
+        failed(QStringLiteral("计算书%1无法写入：%2").arg(path, error));
+    }
+    out << path << '\n';
+}
+
+int cmdReport(const Options& o, QTextStream& out)
+{
+    if (o.positional.size() != (o.all ? 2 : 3)) {
+        usage(QStringLiteral("report需要文件名和对象编号(或--all)"));
+    }
+    std::optional<ExportFormat> format;
+    if (o.format) {
+        format = exportFormatNamed(*o.format);
+        if (!format) {
+            usage(QStringLiteral("未知的格式%1").arg(*o.format));
+        }
+    } else if (o.output && !o.all) {
+        format = exportFormatForFile(*o.output);
+    }
+    const ExportFormat f = format.value_or(ExportFormat::Rtf);
+    if (o.all) {
+        if (!o.output) {
+            usage(QStringLiteral("report --all需要-o DIR"));
+        }
+        auto project = openProject(o.positional[1]);
+        for (const TYsProject::TreeNode& node : project->tree()) {
+            if (!node.obj->isFolder()) {
+                const QString name = QStringLiteral("%1-%2.%3")
+                                         .arg(node.obj->Index)
+                                         .arg(fileNameFor(node.obj->Caption), exportExtension(f));
+                writeBook(*project, *node.obj, QDir(*o.output).filePath(name), f, out);
+            }
+        }
+        return kOk;
+    }
+    const qint32 index = parseIndex(o.positional[2]);
+    auto project = openProject(o.positional[1]);
+    TYsObj& obj = liveObject(*project, index);
+    if (obj.isFolder()) {
+        failed(QStringLiteral("编号%1是文件夹，没有计算书").arg(index));
+    }
+    const QString path
+        = o.output.value_or(QDir(AppPaths::homeDir() + QStringLiteral("/我的计算书"))
+                                .filePath(fileNameFor(obj.Caption) + QLatin1Char('.') + exportExtension(f)));
+    writeBook(*project, obj, path, f, out);
+    return kOk;
+}
+
 } // namespace
 
 int runCli(const QStringList& args, QTextStream& out, QTextStream& err)
@@ -366,6 +449,9 @@ int runCli(const QStringList& args, QTextStream& out, QTextStream& err)
         }
         if (command == QLatin1String("beam")) {
             return runBeam(o.positional.mid(1), out, err);
+        }
+        if (command == QLatin1String("report")) {
+            return cmdReport(o, out);
         }
         usage(QStringLiteral("未知的命令%1").arg(command));
     } catch (const CliFailure& f) {
