@@ -242,6 +242,52 @@ TEST_F(GroundScaffold, InputErrorsAndTheHeightVerdict)
     EXPECT_TRUE(b.text.contains(QStringLiteral("脚手架搭设高度 H = 60.00 m 大于搭设高度限值")));
 }
 
+// The keys a project file holds, in the order they are written: older and newer files rely on them.
+TEST_F(GroundScaffold, PropertyListKeysAndRoundTrip)
+{
+    TGroundScaffold g;
+    g.ExPara.La = 1.35;
+    g.WindLoad.District = QStringLiteral("杭州市");
+    g.WindLoadValid = true;
+    g.StoreToPropList();
+    QStringList names;
+    for (int i = 0; i < g.PropList.Count(); ++i) {
+        names << g.PropList.name(i);
+    }
+    const QStringList expected
+        = QStringLiteral(
+              "caption index P_index typeid ExPara.h ExPara.high ExPara.La ExPara.Lb ExPara.LineCount ExPara.TubeType "
+              "ExPara.DoublePoleHigh ExPara.HPoleAgraffeLay ExPara.HPoleAgraffePoleCount ExPara.HPoleOuterLen "
+              "ExPara.TubeCountASection ExPara.TubeLayType ExPara.WalllinkerAgraffeType ExPara.WalllinkerLay "
+              "ExPara.StandPoleOuterLen ExPara.fastenerType ExPara.fasternerCoefficient ExPara.WallLinkerType "
+              "GroundWork.a "
+              "GroundWork.fgk GroundWork.GroundType GroundWork.Kc GroundWork.LowerType GroundWork.N "
+              "LiveLoad.ConstructSTDValue LiveLoad.Purpose LiveLoad.StandardValue otherLoad.ConstructFloor "
+              "otherLoad.WalllinkerHoriDis otherLoad.WalllinkerVertDis StaticLoad.BalusterDeadWeight "
+              "StaticLoad.BalusterType "
+              "StaticLoad.DeadWeightPoleSTD StaticLoad.SafeWareDeadWeight StaticLoad.ScaffoldBoardDeadWeight "
+              "StaticLoad.ScaffoldBoardLayer StaticLoad.ScaffoldBoardType StaticLoad.StandardValue WindLoad.AN "
+              "WindLoad.Aw "
+              "WindLoad.Coarse WindLoad.Province WindLoad.District WindLoad.High WindLoad.ScaffoldStatus "
+              "WindLoad.StandardValue WindLoad.Us WindLoad.Uz WindLoad.Wo WindLoadValid")
+              .split(QLatin1Char(' '));
+    EXPECT_EQ(names, expected);
+    // A new object's defaults: lb 1.05 and h 1.5 over the component's own, longitudinal bars on top, no wind.
+    TGroundScaffold fresh;
+    EXPECT_EQ(fresh.ExPara.Lb, 1.05);
+    EXPECT_EQ(fresh.ExPara.h, 1.5);
+    EXPECT_EQ(fresh.ExPara.HPoleAgraffeLay, 1);
+    EXPECT_FALSE(fresh.WindLoadValid);
+    // What a file gives back as text reads into the same fields.
+    for (int i = 0; i < g.PropList.Count(); ++i) {
+        fresh.PropList.AddValue(g.PropList.name(i), g.PropList.record(i).Value.toText());
+    }
+    ASSERT_TRUE(fresh.LoadFromPropList());
+    EXPECT_EQ(fresh.ExPara.La, 1.35);
+    EXPECT_EQ(fresh.WindLoad.District, QStringLiteral("杭州市"));
+    EXPECT_TRUE(fresh.WindLoadValid);
+}
+
 // Both arrangements pinned as text dumps with styles and script marks: a changed literal shows up in review.
 // YUNSHAN_UPDATE_DUMPS=1 writes them anew.
 TEST_F(GroundScaffold, PinnedBooks)

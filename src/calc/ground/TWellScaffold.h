@@ -1,10 +1,10 @@
 #pragma once
 
+#include "analysis/TGroundWorkPara.h"
 #include "report/CalculationObject.h"
 
 // Kind 19: a well (shaft) scaffold that projects can hold. It keeps plain fields only: nothing of it is persisted
-// beyond the base keys, it has no defaults, no page and no calculation. Its foundation component comes with the
-// shared load components.
+// beyond the base keys, it has no defaults, no page and no calculation beyond the common header of its book.
 class TWellScaffold : public CalculationObject
 {
 public:
@@ -13,6 +13,7 @@ public:
     int KindCode() const override { return 19; }
 
     qint32 Eccentricity = 0;
+    TGroundWorkPara GroundWorkPara;
     bool HaveHelpFrame = false;
     double Height = 0;
     qint32 LiveLoadSTD = 0;
