@@ -20,7 +20,7 @@ FrameModel FrameModel::beam(const std::vector<double>& x, double EA, double EI)
         m.addNode(xi);
     }
     for (int e = 1; e < m.nodeCount(); ++e) {
-        m.members.push_back(Member {e, e + 1, EA, EI});
+        m.members.push_back(Member{e, e + 1, EA, EI});
     }
     return m;
 }

@@ -23,7 +23,7 @@ struct FrameModel
     struct Restraint
     {
         int node = 0;
-        std::array<int, 3> code {}; // x, y, rotation
+        std::array<int, 3> code{}; // x, y, rotation
     };
 
     // A force or moment on a node: `code` is node + direction / 10 (direction 1 x, 2 y, 3 rotation).
@@ -48,12 +48,12 @@ struct FrameModel
         double value = 0;
     };
 
-    std::vector<double> X {0.0}; // m, node coordinates
-    std::vector<double> Y {0.0};
-    std::vector<Member> members {Member {}};
-    std::vector<Restraint> restraints {Restraint {}};
-    std::vector<JointLoad> jointLoads {JointLoad {}};
-    std::vector<MemberLoad> memberLoads {MemberLoad {}};
+    std::vector<double> X{0.0}; // m, node coordinates
+    std::vector<double> Y{0.0};
+    std::vector<Member> members{Member{}};
+    std::vector<Restraint> restraints{Restraint{}};
+    std::vector<JointLoad> jointLoads{JointLoad{}};
+    std::vector<MemberLoad> memberLoads{MemberLoad{}};
 
     int nodeCount() const { return static_cast<int>(X.size()) - 1; }
     int memberCount() const { return static_cast<int>(members.size()) - 1; }

@@ -31,7 +31,7 @@ int directionOf(double code)
 
 Matrix6 localStiffness(double EA, double EI, double L)
 {
-    Matrix6 k {};
+    Matrix6 k{};
     if (L <= kTinyLength) {
         return k;
     }
@@ -52,7 +52,7 @@ Matrix6 localStiffness(double EA, double EI, double L)
 
 Matrix6 transformation(double cos, double sin)
 {
-    Matrix6 t {};
+    Matrix6 t{};
     for (int b = 0; b < 6; b += 3) {
         t[b][b] = cos;
         t[b][b + 1] = sin;
@@ -65,7 +65,7 @@ Matrix6 transformation(double cos, double sin)
 
 Matrix6 product(const Matrix6& a, const Matrix6& b)
 {
-    Matrix6 r {};
+    Matrix6 r{};
     for (int i = 0; i < 6; ++i) {
         for (int j = 0; j < 6; ++j) {
             double s = 0;
@@ -80,7 +80,7 @@ Matrix6 product(const Matrix6& a, const Matrix6& b)
 
 Matrix6 transposed(const Matrix6& a)
 {
-    Matrix6 r {};
+    Matrix6 r{};
     for (int i = 0; i < 6; ++i) {
         for (int j = 0; j < 6; ++j) {
             r[i][j] = a[j][i];
@@ -91,7 +91,7 @@ Matrix6 transposed(const Matrix6& a)
 
 Vector6 product(const Matrix6& a, const Vector6& v)
 {
-    Vector6 r {};
+    Vector6 r{};
     for (int i = 0; i < 6; ++i) {
         double s = 0;
         for (int l = 0; l < 6; ++l) {
@@ -106,7 +106,7 @@ Vector6 product(const Matrix6& a, const Vector6& v)
 // moment at the start; F4, F5, F6 at the end).
 Vector6 fixedEndForces(FrameModel::MemberLoadType type, double L, double c, double w)
 {
-    Vector6 f {};
+    Vector6 f{};
     const double rho = L > kTinyLength ? c / L : 0.0;
     const double b = L - c;
     const double beta = L > kTinyLength ? b / L : 0.0;
@@ -305,7 +305,7 @@ public:
     Vector6 endForces(int e) const
     {
         const FrameModel::Member& mb = m_m.members[e];
-        Vector6 d {};
+        Vector6 d{};
         for (int k = 0; k < 3; ++k) {
             d[k] = displacement(mb.start, k);
             d[k + 3] = displacement(mb.end, k);
@@ -333,8 +333,8 @@ private:
     {
         const int ne = m_m.memberCount();
         m_length.assign(static_cast<std::size_t>(ne + 1), 0.0);
-        m_k.assign(static_cast<std::size_t>(ne + 1), Matrix6 {});
-        m_t.assign(static_cast<std::size_t>(ne + 1), Matrix6 {});
+        m_k.assign(static_cast<std::size_t>(ne + 1), Matrix6{});
+        m_t.assign(static_cast<std::size_t>(ne + 1), Matrix6{});
         double cos = 1;
         double sin = 0;
         for (int e = 1; e <= ne; ++e) {
@@ -431,7 +431,7 @@ FrameModel refined(const FrameModel& m)
     const double end = m.X[nj];
     FrameModel r;
     std::vector<int> renumbered(static_cast<std::size_t>(nj + 1), 0);
-    std::vector<int> parent {0}; // the member each refined member lies in
+    std::vector<int> parent{0}; // the member each refined member lies in
     const long steps = end > 0 ? static_cast<long>(std::floor(end / kRefinementStep + 1e-9)) : 0;
     long g = 0;
     auto gridX = [&](long k) { return static_cast<double>(k) * kRefinementStep; };
@@ -453,7 +453,7 @@ FrameModel refined(const FrameModel& m)
     }
     for (int e = 1; e < r.nodeCount(); ++e) {
         const FrameModel::Member& p = m.members[parent[e]];
-        r.members.push_back(FrameModel::Member {e, e + 1, p.EA, p.EI});
+        r.members.push_back(FrameModel::Member{e, e + 1, p.EA, p.EI});
     }
     for (int j = 1; j <= m.restraintCount(); ++j) {
         FrameModel::Restraint rs = m.restraints[j];

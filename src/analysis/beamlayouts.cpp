@@ -32,7 +32,7 @@ struct Station
 {
     double x = 0;
     bool support = false;
-    std::array<int, 3> code {}; // the restraint of a support
+    std::array<int, 3> code{}; // the restraint of a support
     bool loaded = false;
     double load = 0;  // kN, downward
     bool end = false; // a free end, whose position wins when a load shares its node
@@ -167,7 +167,7 @@ std::optional<FrameModel> buildMultiSupportBeam(const MultiSupportBeam& b)
     }
     const double c = (L - Lm) / 2;
     const double s = Lm / (b.n + 1);
-    std::vector<Station> st {support(0), load(c, b.loads[1])};
+    std::vector<Station> st{support(0), load(c, b.loads[1])};
     for (int k = 1; k <= b.n; ++k) {
         st.push_back(support(c + k * s));
         st.push_back(load(c + k * s + 0.03, b.loads[static_cast<std::size_t>(k) + 1]));
@@ -231,7 +231,7 @@ std::optional<FrameModel> buildCantileverBeam(const CantileverBeam& b)
     }
     // Laid out from the anchored end B, then turned round so that the beam runs from its free end.
     const double outer = b.x0 + b.g + b.dh;
-    std::vector<Station> st {support(0, true), support(b.x0), load(b.x0 + b.g, b.P)};
+    std::vector<Station> st{support(0, true), support(b.x0), load(b.x0 + b.g, b.P)};
     for (int k = 1; k <= b.n; ++k) {
         double x = b.x0 + b.f0 + b.s * (k - 1);
         if (std::abs(x - outer) <= 1e-7) {
@@ -278,7 +278,7 @@ std::optional<FrameModel> buildPlatformBeam(const PlatformBeam& b)
     }
     // Node 1 at the wall, then the secondary beams and the rope points merged in order (a secondary beam first
     // when it is not beyond the rope point).
-    std::vector<Station> st {support(0, true)};
+    std::vector<Station> st{support(0, true)};
     st.back().code[2] = b.end == 1 ? 0 : 1;
     std::size_t i = 0;
     int k = 0;

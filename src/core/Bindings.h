@@ -172,7 +172,7 @@ private:
     BindingTable& addBinding(const QString& key, ValueType type, std::function<PropValue(const Owner&)> get,
                              std::function<bool(Owner&, const PropValue&)> set)
     {
-        m_entries.push_back(Binding {key, TMyList::matchKey(key), type, false, std::move(get), std::move(set)});
+        m_entries.push_back(Binding{key, TMyList::matchKey(key), type, false, std::move(get), std::move(set)});
         return *this;
     }
 

@@ -35,7 +35,7 @@ bool IniFile::load(const QString& path, QString* error)
 void IniFile::parse(const QByteArray& gbk)
 {
     m_sections.clear();
-    m_sections.push_back(Section {});
+    m_sections.push_back(Section{});
     const QString text = fromGbk(gbk);
     const QStringList lines = text.split(QLatin1Char('\n'));
     for (int i = 0; i < lines.size(); ++i) {
@@ -136,7 +136,7 @@ void IniFile::setValue(const QString& section, const QString& key, const QString
     Section* s = findSection(section);
     if (!s) {
         if (m_sections.empty()) {
-            m_sections.push_back(Section {});
+            m_sections.push_back(Section{});
         }
         Section fresh;
         fresh.name = section;

@@ -31,21 +31,21 @@ QList<KindInfo> buildTable()
         {"TGroundPlatRoof", "落地平台", "落地平台", "Groundplat information", "GroundPlat information"},
     }};
     QList<KindInfo> table;
-    table.append(KindInfo {1, QStringLiteral("TYsObj"), QStringLiteral("文件夹"), QString(), QString(), QString(), 1});
+    table.append(KindInfo{1, QStringLiteral("TYsObj"), QStringLiteral("文件夹"), QString(), QString(), QString(), 1});
     for (int code = 2; code <= 15; ++code) {
         const int primary = code <= 8 ? code : code - 7;
         const Row& r = paired[static_cast<size_t>(primary - 1)];
-        table.append(KindInfo {code, QString::fromUtf8(r.className), QString::fromUtf8(r.kindName),
-                               QString::fromUtf8(r.pageCaption), QString::fromUtf8(r.readSection),
-                               QString::fromUtf8(r.writeSection), primary});
+        table.append(KindInfo{code, QString::fromUtf8(r.className), QString::fromUtf8(r.kindName),
+                              QString::fromUtf8(r.pageCaption), QString::fromUtf8(r.readSection),
+                              QString::fromUtf8(r.writeSection), primary});
     }
-    table.append(KindInfo {16, QStringLiteral("TDoorScaffold"), QStringLiteral("门架"), QStringLiteral("门架"),
-                           QStringLiteral("Door information"), QStringLiteral("Door information"), 16});
-    table.append(KindInfo {17, QStringLiteral("TRaisePlat"), QStringLiteral("悬挑卸料平台"),
-                           QStringLiteral("悬挑卸料平台"), QStringLiteral("RaisePlat information"),
-                           QStringLiteral("RaisePlat information"), 17});
-    table.append(KindInfo {18, QStringLiteral("TWallScaffold"), QString(), QString(), QString(), QString(), 18});
-    table.append(KindInfo {19, QStringLiteral("TWellScaffold"), QString(), QString(), QString(), QString(), 19});
+    table.append(KindInfo{16, QStringLiteral("TDoorScaffold"), QStringLiteral("门架"), QStringLiteral("门架"),
+                          QStringLiteral("Door information"), QStringLiteral("Door information"), 16});
+    table.append(KindInfo{17, QStringLiteral("TRaisePlat"), QStringLiteral("悬挑卸料平台"),
+                          QStringLiteral("悬挑卸料平台"), QStringLiteral("RaisePlat information"),
+                          QStringLiteral("RaisePlat information"), 17});
+    table.append(KindInfo{18, QStringLiteral("TWallScaffold"), QString(), QString(), QString(), QString(), 18});
+    table.append(KindInfo{19, QStringLiteral("TWellScaffold"), QString(), QString(), QString(), QString(), 19});
     return table;
 }
 

@@ -42,7 +42,7 @@ Messages::Answer AskYesNoCancel(const QString& text)
 
 void ScriptedMessages::record(Shown::Kind kind, const QString& title, const QString& text)
 {
-    m_shown.push_back(Shown {kind, title, text});
+    m_shown.push_back(Shown{kind, title, text});
     if (m_echo) {
         m_echo(text);
     }
@@ -83,7 +83,7 @@ Messages::Answer ScriptedMessages::askYesNoCancel(const QString& text)
 
 std::optional<QString> ScriptedMessages::askPassword(const QString& title, const QString& prompt)
 {
-    m_shown.push_back(Shown {Shown::Kind::Password, title, prompt});
+    m_shown.push_back(Shown{Shown::Kind::Password, title, prompt});
     return m_password;
 }
 

@@ -37,7 +37,7 @@ public:
     void seek(quint32 pos)
     {
         if (pos > size()) {
-            throw Corrupt {};
+            throw Corrupt{};
         }
         m_pos = pos;
     }
@@ -66,7 +66,7 @@ private:
     void need(quint32 n) const
     {
         if (n > remaining()) {
-            throw Corrupt {};
+            throw Corrupt{};
         }
     }
 
@@ -80,7 +80,7 @@ void readPropertyFromFile(ByteReader& in, quint32 offset, TMyList& list)
     list.Clear();
     const quint32 count = in.u32();
     if (count > in.remaining() / 2) { // every entry takes at least its two length bytes
-        throw Corrupt {};
+        throw Corrupt{};
     }
     for (quint32 i = 0; i < count; ++i) {
         const QString name = in.shortString();
@@ -195,7 +195,7 @@ ProjectFile::ReadResult ProjectFile::readBytes(const QByteArray& bytes, const QS
         }
         const std::optional<Header> header = ParseFileHeader(headerText);
         if (!header) {
-            throw Corrupt {};
+            throw Corrupt{};
         }
         const int version = header->numbers[2];
         if (version > kVersion) {
@@ -210,7 +210,7 @@ ProjectFile::ReadResult ProjectFile::readBytes(const QByteArray& bytes, const QS
         index.ObjCount = in.u32();
         index.TypeListPos = in.u32();
         if (index.ObjCount > in.remaining() / 4) {
-            throw Corrupt {};
+            throw Corrupt{};
         }
         index.ObjListPos.reserve(index.ObjCount);
         for (quint32 i = 0; i < index.ObjCount; ++i) {
@@ -221,7 +221,7 @@ ProjectFile::ReadResult ProjectFile::readBytes(const QByteArray& bytes, const QS
         if (index.ObjCount > 0) {
             in.seek(index.TypeListPos);
             if (index.ObjCount > in.remaining() / 4) {
-                throw Corrupt {};
+                throw Corrupt{};
             }
             for (quint32 i = 0; i < index.ObjCount; ++i) {
                 types.push_back(static_cast<qint32>(in.u32()));

@@ -23,14 +23,14 @@ QString TMyList::matchKey(const QString& name)
 
 void TMyList::AddValue(const QString& name, const PropValue& value)
 {
-    AddItem(name, std::make_unique<Tmyrecord>(Tmyrecord {value}));
+    AddItem(name, std::make_unique<Tmyrecord>(Tmyrecord{value}));
 }
 
 void TMyList::AddItem(const QString& name, std::unique_ptr<Tmyrecord> record)
 {
     QString kept = cutToGbkBytes(name, kMaxNameBytes);
     QString key = matchKey(kept);
-    m_entries.push_back(Entry {std::move(kept), std::move(key), std::move(record)});
+    m_entries.push_back(Entry{std::move(kept), std::move(key), std::move(record)});
 }
 
 const Tmyrecord* TMyList::FindItem(const QString& name) const

@@ -151,7 +151,7 @@ std::vector<TYsProject::TreeNode> TYsProject::tree() const
                 continue;
             }
             placed.insert(o.get());
-            out.push_back(TreeNode {o.get(), depth});
+            out.push_back(TreeNode{o.get(), depth});
             if (o->Index != -1) {
                 below(o->Index, depth + 1);
             }

@@ -76,7 +76,7 @@ struct Tdm1::Impl
             if (!q->prepare(sql)) {
                 throw YsError(dataError(q->lastError()));
             }
-            it = prepared.emplace(sql, Prepared {std::move(q)}).first;
+            it = prepared.emplace(sql, Prepared{std::move(q)}).first;
         }
         return it->second;
     }
@@ -233,14 +233,14 @@ std::optional<Tdm1::Bracket> Tdm1::FindBracket(const QString& sql, const QVarian
     for (int i = 0; i < r.count(); ++i) {
         const double v = r.value(i, 0).toDouble();
         if (x < v) {
-            return Bracket {lower, v};
+            return Bracket{lower, v};
         }
         if (x == v) {
-            return Bracket {v, v};
+            return Bracket{v, v};
         }
         lower = v;
     }
-    return Bracket {lower, lower};
+    return Bracket{lower, lower};
 }
 
 double Tdm1::Interpolate2D(double x1, double x2, double a1, double a2, double b1, double b2, double V11, double V21,

@@ -15,7 +15,7 @@ ReportText withoutLineEnd(const ReportText& t)
     ReportText out;
     for (int i = 0; i < n; ++i) {
         if (t.isVerbatim(i)) {
-            out.append(Verbatim {QString(s[i])});
+            out.append(Verbatim{QString(s[i])});
         } else {
             out.append(QString(s[i]));
         }
@@ -105,10 +105,10 @@ void WriteProjectInfo(ReportDocument& report, const TYsProject* project)
     static const QString types[]
         = {QStringLiteral("框架"), QStringLiteral("砖混"), QStringLiteral("框剪"), QStringLiteral("剪力墙")};
     const QString type = project->StructureType < 4 ? types[project->StructureType] : QString();
-    report.line(2, "工程名称：", Verbatim {project->prjname}, "；结构类型：", type, "；建筑高度：",
-                Dec {project->BuildHigh, 2}, "m；标准层层高：", Dec {project->FloorHigh, 2}, "m ；");
-    report.line(2, "总建筑面积：", Dec {project->StructureArea, 2}, "m#2#；总工期：", Dec {project->TimeOfProject, 0},
-                "天；施工单位：", Verbatim {project->ConstuctionUnit}, "；");
+    report.line(2, "工程名称：", Verbatim{project->prjname}, "；结构类型：", type, "；建筑高度：",
+                Dec{project->BuildHigh, 2}, "m；标准层层高：", Dec{project->FloorHigh, 2}, "m ；");
+    report.line(2, "总建筑面积：", Dec{project->StructureArea, 2}, "m#2#；总工期：", Dec{project->TimeOfProject, 0},
+                "天；施工单位：", Verbatim{project->ConstuctionUnit}, "；");
     report.AddBlankLine();
 }
 

@@ -33,11 +33,11 @@ public:
     // the conclusions (by default the failure line and the advice, without their line ends).
     struct Verdict
     {
-        ReportText pass {};
-        ReportText fail {};
-        ReportText advice {};
-        std::optional<ReportText> conclusion {};
-        std::optional<ReportText> conclusionAdvice {};
+        ReportText pass{};
+        ReportText fail{};
+        ReportText advice{};
+        std::optional<ReportText> conclusion{};
+        std::optional<ReportText> conclusionAdvice{};
         int indent = 2;
     };
     // The pass line in style 2, or the failure line and advice in style 5 with a numbered conclusion in the

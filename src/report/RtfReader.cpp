@@ -33,7 +33,7 @@ constexpr int kCodePageLatin = 1252;
 // Picture resources are named uniquely in the whole program, so content moved between documents keeps them.
 QString newPictureName()
 {
-    static std::atomic<int> counter {0};
+    static std::atomic<int> counter{0};
     return QStringLiteral("rtfpict%1.png").arg(counter.fetch_add(1) + 1);
 }
 
@@ -191,7 +191,7 @@ struct WordInfo
 const std::unordered_map<std::string_view, WordInfo>& words()
 {
     static const std::unordered_map<std::string_view, WordInfo> table = [] {
-        std::unordered_map<std::string_view, WordInfo> t {
+        std::unordered_map<std::string_view, WordInfo> t{
             {"ansi", {Word::Ansi}},
             {"mac", {Word::Mac}},
             {"pc", {Word::Pc}},
@@ -264,7 +264,7 @@ const std::unordered_map<std::string_view, WordInfo>& words()
         // Every kind of underline is an underline here.
         for (const char* u : {"uld", "uldash", "uldashd", "uldashdd", "uldb", "ulhwave", "ulldash", "ulth", "ulthd",
                               "ulthdash", "ulthdashd", "ulthdashdd", "ulthldash", "ululdbwave", "ulw", "ulwave"}) {
-            t.emplace(u, WordInfo {Word::Underline});
+            t.emplace(u, WordInfo{Word::Underline});
         }
         // Destinations without the "\*" mark whose text is not part of the document.
         for (const char* d : {"stylesheet",
@@ -330,7 +330,7 @@ const std::unordered_map<std::string_view, WordInfo>& words()
                               "oldsprops",
                               "mmathPr",
                               "wgrffmtfilter"}) {
-            t.emplace(d, WordInfo {Word::SkippedDestination});
+            t.emplace(d, WordInfo{Word::SkippedDestination});
         }
         return t;
     }();
@@ -516,7 +516,7 @@ private:
             stop();
             return;
         }
-        m_stack.push_back(m_stack.empty() ? GroupState {} : m_stack.back());
+        m_stack.push_back(m_stack.empty() ? GroupState{} : m_stack.back());
     }
 
     void closeGroup()
@@ -583,7 +583,7 @@ private:
             }
             const int param = int(std::clamp<qint64>(negative ? -value : value, INT_MIN, INT_MAX));
             const auto found = words().find(name);
-            const WordInfo info = found != words().end() ? found->second : WordInfo {Word::Unknown};
+            const WordInfo info = found != words().end() ? found->second : WordInfo{Word::Unknown};
             if (info.word == Word::Binary) {
                 // binary data is skipped even as a fallback character
                 binary(hasParam ? param : 0);
@@ -637,7 +637,7 @@ private:
             break;
         case '\r':
         case '\n':
-            controlWord(WordInfo {Word::Paragraph}, false, 0);
+            controlWord(WordInfo{Word::Paragraph}, false, 0);
             break;
         default:
             break; // \- optional hyphen, \: index entries, \| formulas
@@ -1128,7 +1128,7 @@ private:
         }
         name = name.trimmed();
         if (m_fontNumber >= 0 && !name.isEmpty()) {
-            m_fonts[m_fontNumber] = FontEntry {name, m_fontCodePage};
+            m_fonts[m_fontNumber] = FontEntry{name, m_fontCodePage};
             m_fontNumber = -1;
         }
         m_fontName.clear();

@@ -349,7 +349,7 @@ private:
         }
         QByteArray bytes;
         if (!QChar::isSurrogate(c)) {
-            const QString s(QChar {c});
+            const QString s(QChar{c});
             bytes = toGbk(s);
             if (bytes.isEmpty() || fromGbk(bytes) != s) {
                 bytes.clear();

@@ -130,7 +130,7 @@ RecordingCanvas::RecordingCanvas(QSize size, Metrics metrics)
 
 void RecordingCanvas::add(Kind kind, std::vector<QPoint> points)
 {
-    Shape s {kind, std::move(points), {}, 0, m_penWidth, m_dashed, m_brush, m_fontPixelSize, {}};
+    Shape s{kind, std::move(points), {}, 0, m_penWidth, m_dashed, m_brush, m_fontPixelSize, {}};
     m_shapes.push_back(std::move(s));
 }
 

@@ -115,8 +115,8 @@ void TCustomCurve::DrawPlatformScheme(SketchCanvas& canvas, double Lio, double L
 
     // Distances along the beam (the anchored part where the picture shows it), and the height of the ropes'
     // fixing above the beam.
-    std::vector<int> xs {x0, outer.x(), inner.x(), xw};
-    std::vector<QString> texts {mmText(Lraise - Li - Lio), mmText(Lio), mmText(Li)};
+    std::vector<int> xs{x0, outer.x(), inner.x(), xw};
+    std::vector<QString> texts{mmText(Lraise - Li - Lio), mmText(Lio), mmText(Li)};
     if (xEnd <= canvas.size().width() - 5 && Lanchor > 0) {
         xs.push_back(xEnd);
         texts.push_back(mmText(Lanchor));
@@ -218,7 +218,7 @@ void TCustomCurve::drawDiagram(SketchCanvas& canvas, const Tarry_ShearingForce& 
     for (int i = 1; i <= n; ++i) {
         at[i] = {px(std::abs(points[i].x) * kx + ox), px(oy - points[i].value * ky)};
     }
-    std::vector<QPoint> curve {{ox, oy}};
+    std::vector<QPoint> curve{{ox, oy}};
     curve.insert(curve.end(), at.begin() + 1, at.end());
     curve.push_back({at[n].x(), oy});
     canvas.polyline(curve);

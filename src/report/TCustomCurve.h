@@ -16,7 +16,7 @@ class TCustomCurve
 {
 public:
     // Where the sketch and the diagrams start: the free end of the beam, px.
-    QPoint Origin {50, 80};
+    QPoint Origin{50, 80};
 
     // Elevation on a 500 × 400 image: the beam with its anchored part, the wall, the outer rope that carries the
     // beam and the inner rope kept in reserve, with their distances.

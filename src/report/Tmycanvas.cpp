@@ -408,7 +408,7 @@ void Tmycanvas::drawDiagram(SketchCanvas& canvas, const Tarry_ShearingForce& poi
         // Beside a support or another label, the text may stand a little further out.
         const int side = c.align == 0 ? size.width() / 2 + 2 : 8 * c.align;
         const int away = c.above ? -4 : 4;
-        const std::vector<QPoint> places {
+        const std::vector<QPoint> places{
             {left, top}, {left + side, top}, {left - (c.align == 0 ? side : 0), top}, {left, top + away}};
         if (placer.placeFirst(places, c.text)) {
             written.push_back({c.text, c.anchor.x()});

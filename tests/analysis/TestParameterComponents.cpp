@@ -83,7 +83,7 @@ TEST(ParameterComponents, ShapeFactorByEnclosure)
         qint32 status;
         double us;
     };
-    for (const Case c : {Case {0, 1.2}, Case {1, 0.6}, Case {2, 0.78}, Case {3, -1}}) {
+    for (const Case c : {Case{0, 1.2}, Case{1, 0.6}, Case{2, 0.78}, Case{3, -1}}) {
         TWindload w;
         w.AN = 6;
         w.Aw = 12;

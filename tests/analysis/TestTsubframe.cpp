@@ -57,7 +57,7 @@ TEST(FrameSolver, SimpleSpanUnderUniformAndPointLoad)
         double q;
         double P;
     };
-    for (const Case c : {Case {2.0, 0.0}, Case {0.0, 10.0}, Case {2.0, 10.0}}) {
+    for (const Case c : {Case{2.0, 0.0}, Case{0.0, 10.0}, Case{2.0, 10.0}}) {
         SCOPED_TRACE("q = " + std::to_string(c.q) + ", P = " + std::to_string(c.P));
         Tsubframe t;
         ASSERT_EQ(t.CalContinuousBeam({.n = 0, .L = 4000, .q = c.q, .P = c.P, .A = kA, .I = kI}), SolveStatus::Solved);
@@ -461,7 +461,7 @@ TEST(FrameSolver, UnstableBeamsAreErrorsNotNumbers)
     k.add(1, 1, 1.0);
     k.add(1, 2, -1.0);
     k.add(2, 2, 1.0);
-    std::vector<double> p {0.0, 1.0, 0.0};
+    std::vector<double> p{0.0, 1.0, 0.0};
     EXPECT_EQ(k.solve(p), 2);
 }
 

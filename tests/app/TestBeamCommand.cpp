@@ -20,7 +20,7 @@ BeamRun beam(const QStringList& args)
     QString err;
     QTextStream o(&out);
     QTextStream e(&err);
-    const int status = runCli(QStringList {QStringLiteral("beam")} + args, o, e);
+    const int status = runCli(QStringList{QStringLiteral("beam")} + args, o, e);
     o.flush();
     e.flush();
     return {status, out, err};
@@ -64,7 +64,7 @@ TEST(BeamCommand, PrintsCurvesReactionsAndMaxima)
     EXPECT_TRUE(r.err.isEmpty());
     const Printed p = parse(r.out);
     EXPECT_EQ(p.order,
-              (QStringList {"shear", "moment", "deflection", "reaction", "MaxMoment", "MaxDeflection", "MaxReaction"}));
+              (QStringList{"shear", "moment", "deflection", "reaction", "MaxMoment", "MaxDeflection", "MaxReaction"}));
 
     const QStringList& shear = p.sections.at("shear");
     ASSERT_EQ(shear.size(), 4); // two members, two ends each

@@ -32,7 +32,7 @@ protected:
         const int status = runCli(args, o, e);
         o.flush();
         e.flush();
-        return CliRun {status, out, err};
+        return CliRun{status, out, err};
     }
 
     // Runs a command that must succeed and returns its output.

@@ -71,8 +71,8 @@ TEST(ObjectBase, StoreWritesBaseKeysFirstAndOnlyOnce)
     obj.StoreToPropList();
     obj.StoreToPropList();
     EXPECT_EQ(names(obj.PropList),
-              (QStringList {"caption", "index", "P_index", "typeid", "ExPara.h", "ExPara.TubeType", "Layers", "Closed",
-                            "City"}));
+              (QStringList{"caption", "index", "P_index", "typeid", "ExPara.h", "ExPara.TubeType", "Layers", "Closed",
+                           "City"}));
     EXPECT_EQ(obj.PropList.FindItem(QStringLiteral("closed"))->Value.toText(), QStringLiteral("True"));
 }
 
@@ -104,7 +104,7 @@ TEST(ObjectBase, BadValueStopsOnlyItsOwnKey)
     obj.PropList.AddValue(QStringLiteral("Layers"), PropValue(QStringLiteral("6")));
     obj.PropList.AddValue(QStringLiteral("Closed"), PropValue(QStringLiteral("false")));
     EXPECT_FALSE(obj.LoadFromPropList());
-    EXPECT_EQ(obj.badKeys(), (QStringList {"ExPara.h", "ExPara.TubeType"}));
+    EXPECT_EQ(obj.badKeys(), (QStringList{"ExPara.h", "ExPara.TubeType"}));
     EXPECT_EQ(obj.ExPara.h, 1.8);
     EXPECT_EQ(obj.ExPara.tubeType, 0);
     EXPECT_EQ(obj.layers, 6); // read although an earlier key failed
@@ -122,7 +122,7 @@ TEST(ObjectBase, UnknownEntriesSurviveLoadAndStore)
     obj.PropList.AddValue(QStringLiteral("Future.name"), PropValue(QStringLiteral("甲")));
     obj.LoadFromPropList();
     obj.StoreToPropList();
-    EXPECT_EQ(names(obj.PropList), (QStringList {"caption", "index", "P_index", "typeid", "Future.x", "Future.name"}));
+    EXPECT_EQ(names(obj.PropList), (QStringList{"caption", "index", "P_index", "typeid", "Future.x", "Future.name"}));
     EXPECT_EQ(obj.PropList.FindItem(QStringLiteral("future.name"))->Value.toText(), QStringLiteral("甲"));
     EXPECT_EQ(obj.TypeId, 42);
 }

@@ -55,7 +55,7 @@ TEST(Project, MarkDeletedTakesTheWholeSubtreeAndNothingElse)
     add(p, 4, -1, 2); // object under the root
     add(p, 5);        // another folder
     p.MarkDeleted(0);
-    EXPECT_EQ(deletedIndexes(p), (QList<qint32> {0, 1, 2, 3}));
+    EXPECT_EQ(deletedIndexes(p), (QList<qint32>{0, 1, 2, 3}));
     p.MarkDeleted(99); // no such object: nothing changes
     EXPECT_EQ(deletedIndexes(p).size(), 4);
 }
@@ -106,7 +106,7 @@ TEST(Project, TreeOrderFollowsTheListBelowEachParent)
     for (const auto& n : p.tree()) {
         order << QString(n.depth, QLatin1Char('-')) + n.obj->Caption;
     }
-    EXPECT_EQ(order, (QStringList {"A", "-A1", "-A2", "--A2a", "B"}));
+    EXPECT_EQ(order, (QStringList{"A", "-A1", "-A2", "--A2a", "B"}));
 }
 
 TEST(Project, PropertyListRoundTrip)

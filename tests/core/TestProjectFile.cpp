@@ -196,7 +196,7 @@ TEST(ProjectFileHeader, MagicAndVersion)
         b.replace(1, 15, QByteArray(c.header));
         const ProjectFile::ReadResult r = readBack(b);
         EXPECT_EQ(r.status, c.status) << c.header;
-        const QStringList expected = c.message ? QStringList {QString::fromUtf8(c.message)} : QStringList {};
+        const QStringList expected = c.message ? QStringList{QString::fromUtf8(c.message)} : QStringList{};
         EXPECT_EQ(home.messages().texts(), expected) << c.header;
         if (r.status == Status::Ok) {
             EXPECT_EQ(r.project->ObjList.size(), 3u);
@@ -245,7 +245,7 @@ TEST(ProjectFileRobustness, EveryTruncationIsAReadErrorNeverACrash)
         home.messages().clear();
         const ProjectFile::ReadResult r = readBack(b.left(len));
         EXPECT_EQ(r.status, Status::Unreadable) << len;
-        EXPECT_EQ(home.messages().texts(), QStringList {QStringLiteral("读取文件出错！")}) << len;
+        EXPECT_EQ(home.messages().texts(), QStringList{QStringLiteral("读取文件出错！")}) << len;
     }
 }
 
@@ -275,7 +275,7 @@ TEST(ProjectFileRobustness, HostileCountsAndOffsets)
         putU32(b, c.offset, c.value);
         const ProjectFile::ReadResult r = readBack(b);
         EXPECT_EQ(r.status, Status::Unreadable) << c.what;
-        EXPECT_EQ(home.messages().texts(), QStringList {QStringLiteral("读取文件出错！")}) << c.what;
+        EXPECT_EQ(home.messages().texts(), QStringList{QStringLiteral("读取文件出错！")}) << c.what;
     }
 }
 
@@ -317,7 +317,7 @@ TEST(ProjectFileReading, BadValuesAreWarnedOnceAndOtherKeysStillRead)
     const ProjectFile::ReadResult r = readBack(b);
     ASSERT_EQ(r.status, Status::Ok);
     EXPECT_EQ(home.messages().texts(),
-              QStringList {QStringLiteral(
+              QStringList{QStringLiteral(
                   "工程文件中下列参数值无法识别，已保留原值：\n工程信息：BuildHigh\n“一号架”：P_index")});
     const TYsObj& first = *r.project->ObjList[0];
     EXPECT_EQ(first.Caption, QStringLiteral("一号架"));
@@ -360,7 +360,7 @@ TEST(ProjectFileWriting, WriteIsAtomicAndAFailureIsReported)
     p->descmemo = QString(250, QLatin1Char('m'));
     p->Modified = true;
     std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved {};
+    rlimit saved{};
     getrlimit(RLIMIT_FSIZE, &saved);
     rlimit limited = saved;
     limited.rlim_cur = 200;
@@ -434,7 +434,7 @@ TEST(ProjectFileNames, EnsureExtensionAndReadingMissingFiles)
     EXPECT_EQ(ProjectFile::EnsureExtension(QStringLiteral("a.YSS")), QStringLiteral("a.YSS.yss"));
     TempHome home;
     EXPECT_EQ(ProjectFile::read(home.file(QStringLiteral("none.yss"))).status, Status::NotFound);
-    EXPECT_EQ(home.messages().texts(), QStringList {QStringLiteral("打开的文件不存在!")});
+    EXPECT_EQ(home.messages().texts(), QStringList{QStringLiteral("打开的文件不存在!")});
 }
 
 } // namespace

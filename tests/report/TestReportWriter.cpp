@@ -48,7 +48,7 @@ TEST(ReportMarkup, RunsLandOnTheirCharactersAfterEveryMarkerIsRemoved)
 TEST(ReportMarkup, VerbatimPiecesKeepTheirMarkers)
 {
     ReportDocument r;
-    r.line(9, "工程名称：", Verbatim {QStringLiteral("A#1$楼")}, "；m#2#");
+    r.line(9, "工程名称：", Verbatim{QStringLiteral("A#1$楼")}, "；m#2#");
     EXPECT_EQ(dump(r), QStringLiteral("[3]工程名称：A#1$楼；m^{2}\n\n"));
 }
 
@@ -70,7 +70,7 @@ TEST(ReportLines, LineEndsAndTheStyleModel)
         QStringLiteral("[5]        失败\n\n[3]正文\n[2]通过\n[1b]二、标题$不是标记$\n\n[4]加粗\n[3]未知样式\n\n"));
 
     const QTextCharFormat f = r.document().begin().begin().fragment().charFormat();
-    EXPECT_EQ(f.fontFamilies().toStringList(), QStringList {QStringLiteral("宋体")});
+    EXPECT_EQ(f.fontFamilies().toStringList(), QStringList{QStringLiteral("宋体")});
     EXPECT_EQ(f.foreground().color(), QColor(255, 0, 0));
     EXPECT_EQ(f.fontPointSize(), 10.0);
 }
@@ -89,7 +89,7 @@ TEST(ReportFormat, NumbersAndPrintf)
     EXPECT_EQ(FormatSci(-9.9996e7), QStringLiteral("-1.000×10#8#"));
     EXPECT_EQ(FormatSci(0), QStringLiteral("0.000×10#0#"));
 
-    const QVariantList args {16.0 * 0.8, 2, QStringLiteral("扣件")};
+    const QVariantList args{16.0 * 0.8, 2, QStringLiteral("扣件")};
     EXPECT_EQ(formatPrintf(QStringLiteral("R < %0.2f kN, n=%d, %s, 100%%"), args),
               QStringLiteral("R < 12.80 kN, n=2, 扣件, 100%"));
     EXPECT_EQ(
@@ -105,7 +105,7 @@ TEST(ReportFormat, NumbersAndPrintf)
 TEST(ReportLineBuilder, PiecesAndTheirForms)
 {
     ReportDocument r;
-    r.line(9, "σ=", 123.45678, " ", Dec {205, 1}, " ", Int {3}, " ", Short {1.5}, " ", Short {3}, " E=", Sci {2.06e5},
+    r.line(9, "σ=", 123.45678, " ", Dec{205, 1}, " ", Int{3}, " ", Short{1.5}, " ", Short{3}, " E=", Sci{2.06e5},
            "N/mm#2#");
     EXPECT_EQ(dump(r), QStringLiteral("[3]σ=123.457 205.0 3 1.5 3.0 E=2.060×10^{5}N/mm^{2}\n\n"));
 }

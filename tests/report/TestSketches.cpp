@@ -39,7 +39,7 @@ Tarry_ShearingForce curve(const std::vector<std::pair<double, double>>& xv)
 std::vector<QPoint> curveOf(const RecordingCanvas& canvas)
 {
     const auto lines = canvas.shapesOf(Kind::Polyline);
-    return lines.size() == 1 ? lines.front().points : std::vector<QPoint> {};
+    return lines.size() == 1 ? lines.front().points : std::vector<QPoint>{};
 }
 
 // Steel sections of the examples: a Φ48×3.5 tube, a [16a channel, a 16 I-beam (cm², cm⁴).
@@ -47,7 +47,7 @@ constexpr double kTubeA = 4.89, kTubeI = 12.19;
 constexpr double kChannelA = 21.95, kChannelI = 866.2;
 constexpr double kIBeamA = 26.1, kIBeamI = 1130;
 
-const CantileverBeamLayout kCantilever {2, 0.6, 1.2, 1.05, 0.3, 1.5, 2.5};
+const CantileverBeamLayout kCantilever{2, 0.6, 1.2, 1.05, 0.3, 1.5, 2.5};
 
 struct Example
 {
@@ -71,7 +71,7 @@ std::vector<Example> gallery()
     out.push_back({"three-span-deflection", deflectionDiagram(three.Deflection(), 0.9)});
 
     out.push_back({"high-girder", highGirderSketch(2, 0.6, 11.376, 2.521)});
-    const std::vector<double> loads {0, 2.1, 4.85, 2.1};
+    const std::vector<double> loads{0, 2.1, 4.85, 2.1};
     Tsubframe tube;
     tube.CalMultiSupportBeam({1, 600, 1200, loads, kTubeA, kTubeI});
     out.push_back({"high-girder-load", highGirderLoadSketch(loads, 1.2, 0.6)});
@@ -210,7 +210,7 @@ TEST(BeamSketches, ThreeSpanLoadsStandWhereTheBeamHasThem)
     for (const auto& p : canvas.textsEqual(QStringLiteral("P"))) {
         xs.push_back(p.points.front().x() + 3); // the text is centred, 6 px wide
     }
-    const std::vector<int> expected {50, 103, 157, 210, 263, 317, 370};
+    const std::vector<int> expected{50, 103, 157, 210, 263, 317, 370};
     EXPECT_EQ(xs, expected);
 }
 
@@ -223,7 +223,7 @@ TEST(CantileverScheme, ImageHeightFollowsTheRopesAndStruts)
         int height;
     };
     // A beam 2.5 + 1.5 m over 300 px with one point 1.2 m out: everything fits the nominal height.
-    const CantileverBeamLayout beam {1, 0.6, 1.2, 1.05, 0.3, 1.5, 2.5};
+    const CantileverBeamLayout beam{1, 0.6, 1.2, 1.05, 0.3, 1.5, 2.5};
     const Case cases[] = {
         // trunc(1.2·(tan 30° + tan 30°)·175)
         {"both parallel at 30°", {true, 0, 30, 0, true, 0, 30, 0}, 242},
@@ -243,7 +243,7 @@ TEST(CantileverScheme, GrowsWhereTheNominalHeightWouldCutTheDrawing)
 {
     // Struts only put the beam 20 px from the top, under a frame 63 px high; a short beam draws meeting ropes
     // 1.2 m up at 150 px per m, far above the nominal 105 px.
-    const CantileverBeamLayout shortBeam {1, 0.6, 0.9, 1.05, 0.3, 0.5, 1.5};
+    const CantileverBeamLayout shortBeam{1, 0.6, 0.9, 1.05, 0.3, 0.5, 1.5};
     const Sketch sketches[] = {
         cantileverScheme(kCantilever, {false, 0, 0, 0, true, 0, 45, 0}),
         cantileverScheme(shortBeam, {true, 1, 0, 1.2, false, 0, 0, 0}),
@@ -348,7 +348,7 @@ TEST(ResultDiagrams, LabelsShowTheValuesOnceWithoutSign)
         xv.push_back({x, -std::sin(x / 0.9 * 3.14159265358979) * (i < 18 || i > 36 ? 0.62 : -0.15)});
     }
     const RecordingCanvas d = record(deflectionDiagram(curve(xv), 0.9));
-    EXPECT_EQ(d.texts(), (std::vector<QString> {"0.62", "0.62", "0.15"}));
+    EXPECT_EQ(d.texts(), (std::vector<QString>{"0.62", "0.62", "0.15"}));
 }
 
 TEST(ResultDiagrams, CantileverSupportsAtAnchorWallAndEveryPoint)
@@ -361,7 +361,7 @@ TEST(ResultDiagrams, CantileverSupportsAtAnchorWallAndEveryPoint)
     }
     std::sort(apexes.begin(), apexes.end());
     // 4 m over 360 px: the points 1.8 and 1.2 m from the wall (at 2.5 m), the wall, the anchor.
-    EXPECT_EQ(apexes, (std::vector<int> {113, 167, 275, 410}));
+    EXPECT_EQ(apexes, (std::vector<int>{113, 167, 275, 410}));
 }
 
 TEST(PlatformDrawings, SecondaryBeamsWhereTheMainBeamCarriesThem)
@@ -410,12 +410,12 @@ TEST(PlatformDrawings, DiagramLabels)
     for (const auto& p : s.shapesOf(Kind::Polygon)) {
         apexes.push_back(p.points.front().x());
     }
-    EXPECT_EQ(apexes, (std::vector<int> {190, 400}));
+    EXPECT_EQ(apexes, (std::vector<int>{190, 400}));
 
     // The deformation carries one label, at its largest value, centred on it.
     const auto deflection = curve({{0, -3.1}, {0.5, -1.7}, {1.0, 0}, {1.5, 0.2}, {2.5, 0}});
     const RecordingCanvas d = record(platformDeflection(deflection, 0.5, 1, 2.5));
-    ASSERT_EQ(d.texts(), (std::vector<QString> {"3.100"}));
+    ASSERT_EQ(d.texts(), (std::vector<QString>{"3.100"}));
     const auto label = d.shapesOf(Kind::Text).front().points.front();
     EXPECT_EQ(label, QPoint(50 - 15, 80 + 35)); // 5 characters of 6 px centred on x = 50, under the point
 

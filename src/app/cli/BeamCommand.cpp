@@ -33,7 +33,7 @@ public:
     {
         const int given = static_cast<int>(words.size()) - 1;
         if (given < expected || given > expected + optional) {
-            throw UsageError {QStringLiteral("%1需要%2个参数").arg(words[0]).arg(expected)};
+            throw UsageError{QStringLiteral("%1需要%2个参数").arg(words[0]).arg(expected)};
         }
     }
 
@@ -42,7 +42,7 @@ public:
         const QString& w = next();
         const std::optional<double> v = textToReal(w);
         if (!v) {
-            throw UsageError {QStringLiteral("%1不是数值").arg(w)};
+            throw UsageError{QStringLiteral("%1不是数值").arg(w)};
         }
         return *v;
     }
@@ -53,7 +53,7 @@ public:
         bool ok = false;
         const int v = w.trimmed().toInt(&ok);
         if (!ok) {
-            throw UsageError {QStringLiteral("%1不是整数").arg(w)};
+            throw UsageError{QStringLiteral("%1不是整数").arg(w)};
         }
         return v;
     }
@@ -66,7 +66,7 @@ public:
         for (const QString& part : w.split(QLatin1Char(','))) {
             const std::optional<double> x = textToReal(part);
             if (!x) {
-                throw UsageError {QStringLiteral("%1不是以逗号分隔的数值").arg(w)};
+                throw UsageError{QStringLiteral("%1不是以逗号分隔的数值").arg(w)};
             }
             v.push_back(*x);
         }
@@ -93,7 +93,7 @@ SolveStatus solve(Tsubframe& t, const QStringList& words)
         b.L = a.real();
         const std::vector<double> loads = a.reals();
         if (b.n < 0 || static_cast<int>(loads.size()) != b.n + 2) {
-            throw UsageError {QStringLiteral("multi-support需要n + 2个荷载")};
+            throw UsageError{QStringLiteral("multi-support需要n + 2个荷载")};
         }
         b.loads = {0.0};
         b.loads.insert(b.loads.end(), loads.begin(), loads.end());
@@ -138,7 +138,7 @@ SolveStatus solve(Tsubframe& t, const QStringList& words)
                                   .P = a.real(),
                                   .q = a.real()});
     }
-    throw UsageError {QStringLiteral("未知的梁类型%1").arg(op)};
+    throw UsageError{QStringLiteral("未知的梁类型%1").arg(op)};
 }
 
 void printCurve(QTextStream& out, const char* title, const Tarry_ShearingForce& curve)

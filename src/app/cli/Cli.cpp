@@ -53,11 +53,11 @@ struct CliFailure
 
 [[noreturn]] void usage(const QString& text)
 {
-    throw CliFailure {kUsage, text};
+    throw CliFailure{kUsage, text};
 }
 [[noreturn]] void failed(const QString& text)
 {
-    throw CliFailure {kFailed, text};
+    throw CliFailure{kFailed, text};
 }
 
 Options parseOptions(const QStringList& args)
@@ -121,13 +121,13 @@ std::unique_ptr<TYsProject> openProject(const QString& path)
         break;
     }
     // The reader has already told the reason through the messages, which the command line prints.
-    throw CliFailure {kFailed, QString()};
+    throw CliFailure{kFailed, QString()};
 }
 
 void saveProject(TYsProject& project)
 {
     if (!ProjectFile::write(project)) {
-        throw CliFailure {kFailed, QString()};
+        throw CliFailure{kFailed, QString()};
     }
 }
 

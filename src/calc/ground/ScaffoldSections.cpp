@@ -33,6 +33,20 @@ void barSketch(ScaffoldContext& c, int n, bool threeSpan, double span, int origi
     PasteBarSketch(c.r, n, threeSpan, span, originX, originY);
 }
 
+// What every horizontal-bar writer starts from: tube dead weight g (kN/m), board dead weight b (kN/m²),
+// construction load Qk (kN/m²), the spacings la and lb (m) and the number n of lapped bars.
+struct BarInputs
+{
+    double g, b, Qk, La, Lb;
+    int n;
+};
+
+BarInputs barInputs(const ScaffoldContext& c)
+{
+    return {c.work.pole.DeadWeightSTD, c.stat.ScaffoldBoardDeadWeight, c.live.ConstructSTDValue, c.ex.La, c.ex.Lb,
+            c.ex.HPoleAgraffePoleCount};
+}
+
 int rounded(double x)
 {
     return static_cast<int>(roundHalfEven(x));
@@ -75,10 +89,10 @@ bool barCountValid(ScaffoldContext& c)
     if (n == 2 || n == 3) {
         return true;
     }
-    const ReportText line(QStringLiteral("搭接的横杆根数为 "), Int {n}, QStringLiteral("，只能取2或3，无法计算！\r\n"));
+    const ReportText line(QStringLiteral("搭接的横杆根数为 "), Int{n}, QStringLiteral("，只能取2或3，无法计算！\r\n"));
     c.r.AddText(line, 5, 2);
     c.obj.AddConclusion(
-        ReportText(QStringLiteral("搭接的横杆根数为 "), Int {n}, QStringLiteral("，只能取2或3，无法计算！")),
+        ReportText(QStringLiteral("搭接的横杆根数为 "), Int{n}, QStringLiteral("，只能取2或3，无法计算！")),
         ReportText(QStringLiteral("请输入2或3。")));
     return false;
 }
@@ -131,28 +145,28 @@ void WriteParameters(ScaffoldContext& c)
     const TScaffoldExPara& ex = c.ex;
     const QString fasteners[] = {QStringLiteral("单扣件"), QStringLiteral("双扣件")};
     r.AddText(QStringLiteral("1.脚手架参数"), 4, 2);
-    r.line(2, "搭设尺寸为：立杆的纵距为 ", Dec {ex.La, 2}, "米，立杆的横距为", Dec {ex.Lb, 2}, "米，立杆的步距为",
-           Dec {ex.h, 2}, " 米；");
+    r.line(2, "搭设尺寸为：立杆的纵距为 ", Dec{ex.La, 2}, "米，立杆的横距为", Dec{ex.Lb, 2}, "米，立杆的步距为",
+           Dec{ex.h, 2}, " 米；");
     r.line(2, ex.LineCount == 0 ? "计算的脚手架为单排脚手架" : "计算的脚手架为双排脚手架", "搭设高度为 ",
-           Dec {ex.high, 1}, " 米，立杆采用单立管；");
+           Dec{ex.high, 1}, " 米，立杆采用单立管；");
     r.AddFormat(QStringLiteral("内排架距离墙长度为%0.2f米；"), 3, 2, {ex.HPoleOuterLen});
     r.text(3, 2,
            ex.HPoleAgraffeLay == 0 ? "小横杆在上，搭接在大横杆上的小横杆根数为 "
                                    : "大横杆在上，搭接在小横杆上的大横杆根数为 ",
-           Int {ex.HPoleAgraffePoleCount}, "；");
-    r.line(2, "采用的钢管类型为 Φ", Dec {c.work.pole.d, 0}, "×", Short {c.work.pole.t}, "； ");
+           Int{ex.HPoleAgraffePoleCount}, "；");
+    r.line(2, "采用的钢管类型为 Φ", Dec{c.work.pole.d, 0}, "×", Short{c.work.pole.t}, "； ");
     r.AddFormat(QStringLiteral("横杆与立杆连接方式为%s；扣件抗滑承载力系数为 %0.2f；"), 3, 2,
                 {fasteners[ex.fastenerType == 1 ? 1 : 0], ex.fasternerCoefficient});
     QString layout;
     switch (ex.WalllinkerLay) {
     case 0:
-        layout = raw("连墙件采用两步三跨，竖向间距 ", Dec {2 * ex.h, 2}, " 米，水平间距", Dec {3 * ex.La, 2}, " 米，");
+        layout = raw("连墙件采用两步三跨，竖向间距 ", Dec{2 * ex.h, 2}, " 米，水平间距", Dec{3 * ex.La, 2}, " 米，");
         break;
     case 1:
-        layout = raw("连墙件采用三步三跨，竖向间距 ", Dec {3 * ex.h, 2}, " 米，水平间距", Dec {3 * ex.La, 2}, " 米，");
+        layout = raw("连墙件采用三步三跨，竖向间距 ", Dec{3 * ex.h, 2}, " 米，水平间距", Dec{3 * ex.La, 2}, " 米，");
         break;
     case 2:
-        layout = raw("连墙件采用两步两跨，竖向间距 ", Dec {2 * ex.h, 2}, " 米，水平间距", Dec {2 * ex.La, 2}, " 米，");
+        layout = raw("连墙件采用两步两跨，竖向间距 ", Dec{2 * ex.h, 2}, " 米，水平间距", Dec{2 * ex.La, 2}, " 米，");
         break;
     default:
         layout = QStringLiteral("连墙件设置出错！");
@@ -225,13 +239,13 @@ void WriteLookupNotes(ScaffoldContext& c)
     // Values outside a table's range are looked up at its edge; the book says so.
     const double h = c.ex.h;
     if (h < 1.2 || h > 2.0) {
-        c.r.line(2, "注：步距 h=", Dec {h, 2}, " m 超出结构自重标准值表的范围(1.20～2.00 m)，g$k$按表的边界值取用。");
+        c.r.line(2, "注：步距 h=", Dec{h, 2}, " m 超出结构自重标准值表的范围(1.20～2.00 m)，g$k$按表的边界值取用。");
     }
     const SqlRows la = dm1().OpenSql(QStringLiteral("select min(la) as lo, max(la) as hi from ValueOfgk"));
     if (!la.isEmpty()
         && (c.ex.La < la.number(0, QStringLiteral("lo")) || c.ex.La > la.number(0, QStringLiteral("hi")))) {
-        c.r.line(2, "注：纵距 l$a$=", Dec {c.ex.La, 2}, " m 超出结构自重标准值表的范围(",
-                 Dec {la.number(0, QStringLiteral("lo")), 2}, "～", Dec {la.number(0, QStringLiteral("hi")), 2},
+        c.r.line(2, "注：纵距 l$a$=", Dec{c.ex.La, 2}, " m 超出结构自重标准值表的范围(",
+                 Dec{la.number(0, QStringLiteral("lo")), 2}, "～", Dec{la.number(0, QStringLiteral("hi")), 2},
                  " m)，g$k$按表的边界值取用。");
     }
     const SqlRows lb
@@ -240,8 +254,8 @@ void WriteLookupNotes(ScaffoldContext& c)
                         {c.ex.LineCount, muLayout(c.ex.WalllinkerLay)});
     if (!lb.isEmpty() && !lb.value(0, QStringLiteral("lo")).isNull()
         && (c.ex.Lb < lb.number(0, QStringLiteral("lo")) || c.ex.Lb > lb.number(0, QStringLiteral("hi")))) {
-        c.r.line(2, "注：横距 l$b$=", Dec {c.ex.Lb, 2}, " m 超出计算长度系数表的范围(",
-                 Dec {lb.number(0, QStringLiteral("lo")), 2}, "～", Dec {lb.number(0, QStringLiteral("hi")), 2},
+        c.r.line(2, "注：横距 l$b$=", Dec{c.ex.Lb, 2}, " m 超出计算长度系数表的范围(",
+                 Dec{lb.number(0, QStringLiteral("lo")), 2}, "～", Dec{lb.number(0, QStringLiteral("hi")), 2},
                  " m)，μ按表的边界值取用。");
     }
 }
@@ -251,12 +265,7 @@ void SHPCalculationWhileSmallPoleAbove(ScaffoldContext& c)
     ReportDocument& r = c.r;
     const PoleRecord& p = c.work.pole;
     BarResult& s = c.work.smallBar;
-    const double g = p.DeadWeightSTD;
-    const double b = c.stat.ScaffoldBoardDeadWeight;
-    const double Qk = c.live.ConstructSTDValue;
-    const double La = c.ex.La;
-    const double Lb = c.ex.Lb;
-    const int n = c.ex.HPoleAgraffePoleCount;
+    const auto [g, b, Qk, La, Lb, n] = barInputs(c);
 
     r.line(2,
            "小横杆按照简支梁进行强度和挠度计算，小横杆在大横杆的上面。\r\n         "
@@ -265,9 +274,9 @@ void SHPCalculationWhileSmallPoleAbove(ScaffoldContext& c)
     s.P1 = g;
     r.line(2, "小横杆的自重标准值: P$1$= ", s.P1, " kN/m ；");
     s.P2 = b * La / (n + 1);
-    r.line(2, "脚手板的荷载标准值: P$2$= ", b, "×", La, "/", Int {n + 1}, "=", s.P2, " kN/m ；");
+    r.line(2, "脚手板的荷载标准值: P$2$= ", b, "×", La, "/", Int{n + 1}, "=", s.P2, " kN/m ；");
     s.Q = Qk * La / (n + 1);
-    r.line(2, "活荷载标准值: Q=", Qk, "×", La, "/", Int {n + 1}, "=", s.Q, " kN/m；");
+    r.line(2, "活荷载标准值: Q=", Qk, "×", La, "/", Int{n + 1}, "=", s.Q, " kN/m；");
     s.q = 1.2 * s.P1 + 1.2 * s.P2 + 1.4 * s.Q;
     r.line(2, "荷载的计算值: q=1.2×", s.P1, "+1.2", "×", s.P2, "+1.4", "×", s.Q, " = ", s.q, " kN/m；");
     picture(c, "Ground\\SmallRailDiagram.bmp");
@@ -281,8 +290,8 @@ void SHPCalculationWhileSmallPoleAbove(ScaffoldContext& c)
     s.sigma = s.M * 1e6 / (1e3 * p.W);
     r.line(2, "σ = M$qmax$/W =", s.sigma, " N/mm#2#；", "\r\n");
     verdict(c, s.sigma < p.f, barInputsFound(p),
-            {ReportText("小横杆的计算强度小于 ", Dec {p.f, 1}, " N/mm#2#,满足要求！", "\r\n"),
-             ReportText("小横杆的计算强度大于 ", Dec {p.f, 1}, " N/mm#2#,不满足要求！", "\r\n"),
+            {ReportText("小横杆的计算强度小于 ", Dec{p.f, 1}, " N/mm#2#,满足要求！", "\r\n"),
+             ReportText("小横杆的计算强度大于 ", Dec{p.f, 1}, " N/mm#2#,不满足要求！", "\r\n"),
              ReportText(kGeneralAdvice)});
 
     r.line(2, "3.挠度计算:\r\n");
@@ -292,11 +301,11 @@ void SHPCalculationWhileSmallPoleAbove(ScaffoldContext& c)
     const double L = 1e3 * Lb;
     s.V = 5 * qk * std::pow(L, 4) / (384 * p.E * 1e4 * p.I);
     picture(c, "Ground\\Vqmax.bmp");
-    r.line(2, "最大挠度 V = 5.0×", qk, "×", Dec {L, 1}, "#4#", "/(384", "×", p.E / 1e5, "×", "10#5#", "×",
-           Dec {1e4 * p.I, 1}, ")", "=", s.V, " mm；", "\r\n");
+    r.line(2, "最大挠度 V = 5.0×", qk, "×", Dec{L, 1}, "#4#", "/(384", "×", p.E / 1e5, "×", "10#5#", "×",
+           Dec{1e4 * p.I, 1}, ")", "=", s.V, " mm；", "\r\n");
     verdict(c, s.V < L / 150 && s.V < 10, barInputsFound(p),
-            {ReportText("小横杆的最大挠度小于 ", Dec {L, 1}, " / 150=", L / 150, " 与10 mm,满足要求！", "\r\n"),
-             ReportText("小横杆的最大挠度大于 ", Dec {L, 1}, " / 150=", L / 150, " 与10mm,不满足要求！", "\r\n"),
+            {ReportText("小横杆的最大挠度小于 ", Dec{L, 1}, " / 150=", L / 150, " 与10 mm,满足要求！", "\r\n"),
+             ReportText("小横杆的最大挠度大于 ", Dec{L, 1}, " / 150=", L / 150, " 与10mm,不满足要求！", "\r\n"),
              ReportText(kGeneralAdvice)});
 }
 
@@ -305,22 +314,17 @@ void BHPCalculationWhileSmallPoleAbove(ScaffoldContext& c)
     ReportDocument& r = c.r;
     const PoleRecord& p = c.work.pole;
     BarResult& s = c.work.bigBar;
-    const double g = p.DeadWeightSTD;
-    const double b = c.stat.ScaffoldBoardDeadWeight;
-    const double Qk = c.live.ConstructSTDValue;
-    const double La = c.ex.La;
-    const double Lb = c.ex.Lb;
-    const int n = c.ex.HPoleAgraffePoleCount;
+    const auto [g, b, Qk, La, Lb, n] = barInputs(c);
 
     r.line(2, "大横杆按照三跨连续梁进行强度和挠度计算，小横杆在大横杆的上面。\r\n");
     r.line(2, "1.荷载值计算\r\n");
     s.P1 = g * Lb;
     r.line(2, "小横杆的自重标准值: P$1$= ", g, "×", Lb, "=", s.P1, " kN；");
     s.P2 = b * Lb * La / (n + 1);
-    r.line(2, "脚手板的荷载标准值: P$2$= ", b, "×", Lb, "×", La, "/", Int {n + 1}, "=", s.P2, " kN；");
+    r.line(2, "脚手板的荷载标准值: P$2$= ", b, "×", Lb, "×", La, "/", Int{n + 1}, "=", s.P2, " kN；");
     s.Q = Qk * Lb * La / (n + 1);
     r.AddRawLine(
-        raw("              活荷载标准值: Q= ", Qk, "×", Lb, "×", La, "/", Int {n + 1}, "=", s.Q, " kN；", "\r\n"));
+        raw("              活荷载标准值: Q= ", Qk, "×", Lb, "×", La, "/", Int{n + 1}, "=", s.Q, " kN；", "\r\n"));
     const double P = (1.2 * s.P1 + 1.2 * s.P2 + 1.4 * s.Q) / 2;
     s.q = P;
     r.AddRawLine(raw("              荷载的计算值: P=(1.2×", s.P1, "+1.2", "×", s.P2, "+1.4", "×", s.Q, ")/2=", P,
@@ -349,10 +353,10 @@ void BHPCalculationWhileSmallPoleAbove(ScaffoldContext& c)
     s.M = s.M1 + s.M2;
     r.line(2, "M = M$1max$ + M$2max$ = ", s.M1, "+", s.M2, "=", s.M, " kN.m", "\r\n");
     s.sigma = s.M * 1e6 / (1e3 * p.W);
-    r.line(2, "抗弯强度:σ= ", s.M, "×", "10#6#", "/", Dec {1e3 * p.W, 1}, "=", s.sigma, " N/mm#2#；", "\r\n");
+    r.line(2, "抗弯强度:σ= ", s.M, "×", "10#6#", "/", Dec{1e3 * p.W, 1}, "=", s.sigma, " N/mm#2#；", "\r\n");
     verdict(c, s.sigma < p.f, barInputsFound(p),
-            {ReportText("大横杆的抗弯强度σ=  ", s.sigma, " 小于[f]=", Dec {p.f, 1}, "N/mm#2#；", "\r\n"),
-             ReportText("大横杆的抗弯强度σ=  ", s.sigma, "大于或等于[f]=", Dec {p.f, 1}, " N/mm#2#；", "\r\n"),
+            {ReportText("大横杆的抗弯强度σ=  ", s.sigma, " 小于[f]=", Dec{p.f, 1}, "N/mm#2#；", "\r\n"),
+             ReportText("大横杆的抗弯强度σ=  ", s.sigma, "大于或等于[f]=", Dec{p.f, 1}, " N/mm#2#；", "\r\n"),
              ReportText(kGeneralAdvice)});
 
     r.line(2, "3.挠度计算\r\n");
@@ -362,8 +366,8 @@ void BHPCalculationWhileSmallPoleAbove(ScaffoldContext& c)
     const double L = 1e3 * La;
     s.V1 = 0.677 * g * std::pow(L, 4) / (100 * p.E * 1e4 * p.I);
     r.line(2, "大横杆自重均布荷载引起的最大挠度：");
-    r.line(2, "        V$max$= 0.677×", g, "×", Dec {L, 1}, "#4#", " /(100", "×", p.E / 1e5, "×", "10#5#", "×",
-           Dec {1e4 * p.I, 1}, ") = ", s.V1, " mm；", "\r\n");
+    r.line(2, "        V$max$= 0.677×", g, "×", Dec{L, 1}, "#4#", " /(100", "×", p.E / 1e5, "×", "10#5#", "×",
+           Dec{1e4 * p.I, 1}, ") = ", s.V1, " mm；", "\r\n");
     const double Pk = (s.P1 + s.P2 + s.Q) / 2;
     const double coefficient = n == 2 ? 1.883 : 3.029;
     s.V2 = coefficient * (1e3 * Pk) * std::pow(L, 3) / (100 * p.E * 1e4 * p.I);
@@ -372,19 +376,19 @@ void BHPCalculationWhileSmallPoleAbove(ScaffoldContext& c)
     r.line(2, "集中荷载标准值最不利分配引起的最大挠度：");
     r.line(2, "P=（", s.P1, "+", s.P2, "+", s.Q, "）/2=", Pk, "kN ");
     if (n == 2) {
-        r.line(2, "V= 1.883×", Pk, "×", Dec {L, 1}, "#3#", "/ ( 100 ", "×", p.E / 1e5, "×", "10#5#", "×",
-               Dec {1e4 * p.I, 1}, ") = ", s.V2, " mm；", "\r\n");
+        r.line(2, "V= 1.883×", Pk, "×", Dec{L, 1}, "#3#", "/ ( 100 ", "×", p.E / 1e5, "×", "10#5#", "×",
+               Dec{1e4 * p.I, 1}, ") = ", s.V2, " mm；", "\r\n");
     } else {
-        r.line(2, "V= 3.029×", Pk, "×", Dec {L, 1}, "#3#", "/ ( 100 ", "×", p.E / 1e5, "×", "10#5#", "×",
-               Dec {1e4 * p.I, 1}, " )= ", s.V2, " mm；", "\r\n");
+        r.line(2, "V= 3.029×", Pk, "×", Dec{L, 1}, "#3#", "/ ( 100 ", "×", p.E / 1e5, "×", "10#5#", "×",
+               Dec{1e4 * p.I, 1}, " )= ", s.V2, " mm；", "\r\n");
     }
     s.V = s.V1 + s.V2;
     r.line(2, "最大挠度和：V= V$max$ + V$pmax$ = ", s.V1, "+", s.V2, "=", s.V, " mm；", "\r\n");
     verdict(c, s.V < L / 150 && s.V < 10, barInputsFound(p),
-            {ReportText("大横杆的最大挠度小于 ", Dec {L, 1}, " / 150=", Dec {L / 150, 1}, " 或者 10 ", "mm,满足要求！",
+            {ReportText("大横杆的最大挠度小于 ", Dec{L, 1}, " / 150=", Dec{L / 150, 1}, " 或者 10 ", "mm,满足要求！",
                         "\r\n"),
-             ReportText("大横杆的最大挠度大于 ", Dec {L, 1}, " / 150=", Dec {L / 150, 1}, " 或者 10 ",
-                        "mm,不满足要求！", "\r\n"),
+             ReportText("大横杆的最大挠度大于 ", Dec{L, 1}, " / 150=", Dec{L / 150, 1}, " 或者 10 ", "mm,不满足要求！",
+                        "\r\n"),
              ReportText(kGeneralAdvice)});
 }
 
@@ -393,21 +397,17 @@ void BHPCalculationWhileBigPoleAbove(ScaffoldContext& c)
     ReportDocument& r = c.r;
     const PoleRecord& p = c.work.pole;
     BarResult& s = c.work.bigBar;
-    const double b = c.stat.ScaffoldBoardDeadWeight;
-    const double Qk = c.live.ConstructSTDValue;
-    const double La = c.ex.La;
-    const double Lb = c.ex.Lb;
-    const int n = c.ex.HPoleAgraffePoleCount;
+    const auto [g, b, Qk, La, Lb, n] = barInputs(c);
 
     r.line(2, "大横杆按照三跨连续梁进行强度和挠度计算，大横杆在小横杆的上面。");
     r.line(2, "按照大横杆上面的脚手板和活荷载作为均布荷载计算大横杆的最大弯矩和变形。\r\n");
     r.line(2, "1.均布荷载值计算");
-    s.P1 = p.DeadWeightSTD;
+    s.P1 = g;
     r.line(2, "大横杆的自重标准值:P$1$=", s.P1, " kN/m ；");
     s.P2 = b * Lb / (n + 1);
-    r.line(2, "脚手板的荷载标准值:P$2$=", b, "×", Lb, "/(", Int {n}, "+1)=", s.P2, " kN/m ；");
+    r.line(2, "脚手板的荷载标准值:P$2$=", b, "×", Lb, "/(", Int{n}, "+1)=", s.P2, " kN/m ；");
     s.Q = Qk * Lb / (n + 1);
-    r.line(2, "活荷载标准值: Q=", Qk, "×", Lb, "/(", Int {n}, "+1)=", s.Q, " kN/m；");
+    r.line(2, "活荷载标准值: Q=", Qk, "×", Lb, "/(", Int{n}, "+1)=", s.Q, " kN/m；");
     const double q1 = 1.2 * s.P1 + 1.2 * s.P2;
     r.line(2, "静荷载的计算值: q$1$=1.2×", s.P1, "+1.2", "×", s.P2, "=", q1, " kN/m；");
     const double q2 = 1.4 * s.Q;
@@ -431,14 +431,14 @@ void BHPCalculationWhileBigPoleAbove(ScaffoldContext& c)
     s.M = std::max(std::abs(s.M1), std::abs(s.M2));
     s.sigma = s.M * 1e6 / (1e3 * p.W);
     r.line(2, "我们选择支座弯矩和跨中弯矩的最大值进行强度验算：");
-    r.line(2, "σ=Max(", std::abs(s.M1), "×", "10#6#", ",", std::abs(s.M2), "×", "10#6#", ")/", Dec {1e3 * p.W, 1}, "=",
+    r.line(2, "σ=Max(", std::abs(s.M1), "×", "10#6#", ",", std::abs(s.M2), "×", "10#6#", ")/", Dec{1e3 * p.W, 1}, "=",
            s.sigma, " N/mm#2#；", "\r\n");
-    verdict(c, s.sigma < p.f, barInputsFound(p),
-            {ReportText("大横杆的抗弯强度:σ= ", s.sigma, " N/mm#2# 小于 [f]=", Dec {p.f, 1}, " N/mm#2#。满足要求！",
-                        "\r\n"),
-             ReportText("大横杆的抗弯强度:σ= ", s.sigma, " N/mm#2# 大于或等于 [f]=", Dec {p.f, 1},
-                        " N/mm#2#。不满足要求！", "\r\n"),
-             ReportText(kGeneralAdvice)});
+    verdict(
+        c, s.sigma < p.f, barInputsFound(p),
+        {ReportText("大横杆的抗弯强度:σ= ", s.sigma, " N/mm#2# 小于 [f]=", Dec{p.f, 1}, " N/mm#2#。满足要求！", "\r\n"),
+         ReportText("大横杆的抗弯强度:σ= ", s.sigma, " N/mm#2# 大于或等于 [f]=", Dec{p.f, 1}, " N/mm#2#。不满足要求！",
+                    "\r\n"),
+         ReportText(kGeneralAdvice)});
 
     r.line(2, "3.挠度计算:");
     r.line(2, "最大挠度考虑为三跨连续梁均布荷载作用下的挠度\r\n");
@@ -451,14 +451,14 @@ void BHPCalculationWhileBigPoleAbove(ScaffoldContext& c)
     const double L = 1e3 * La;
     s.V = (0.677 * q1k + 0.990 * q2k) * std::pow(L, 4) / (100 * p.E * 1e4 * p.I);
     r.line(2, "三跨连续梁均布荷载作用下的最大挠度");
-    r.line(2, "V= 0.677×", q1k, "×", Dec {L, 1}, "#4#", "/(100", "×", Dec {p.E / 1e5, 2}, "×", "10#5#", "×",
-           Dec {1e4 * p.I, 1}, ")+0.990", "×", q2k, "        ");
-    r.line(2, "   ×", Dec {L, 1}, "#4#", "/(100", "×", Dec {p.E / 1e5, 2}, "×", "10#5#", "×", Dec {1e4 * p.I, 1},
+    r.line(2, "V= 0.677×", q1k, "×", Dec{L, 1}, "#4#", "/(100", "×", Dec{p.E / 1e5, 2}, "×", "10#5#", "×",
+           Dec{1e4 * p.I, 1}, ")+0.990", "×", q2k, "        ");
+    r.line(2, "   ×", Dec{L, 1}, "#4#", "/(100", "×", Dec{p.E / 1e5, 2}, "×", "10#5#", "×", Dec{1e4 * p.I, 1},
            ") = ", s.V, " mm；", "\r\n");
     r.line(2, "脚手板,纵向、受弯构件的容许挠度为 l/150与10 mm 请参考规范表5.1.8。\r\n");
     verdict(c, s.V < L / 150 && s.V < 10, barInputsFound(p),
-            {ReportText("大横杆的最大挠度小于 ", Dec {L, 1}, "/150", " mm 或者 10 mm,满足要求!", "\r\n"),
-             ReportText("大横杆的最大挠度大于 ", Dec {L, 1}, "/150", " mm或者 10 mm,不满足要求!", "\r\n"),
+            {ReportText("大横杆的最大挠度小于 ", Dec{L, 1}, "/150", " mm 或者 10 mm,满足要求!", "\r\n"),
+             ReportText("大横杆的最大挠度大于 ", Dec{L, 1}, "/150", " mm或者 10 mm,不满足要求!", "\r\n"),
              ReportText(kGeneralAdvice)});
 }
 
@@ -467,12 +467,7 @@ void SHPCalculationWhileBigPoleAbove(ScaffoldContext& c)
     ReportDocument& r = c.r;
     const PoleRecord& p = c.work.pole;
     BarResult& s = c.work.smallBar;
-    const double g = p.DeadWeightSTD;
-    const double b = c.stat.ScaffoldBoardDeadWeight;
-    const double Qk = c.live.ConstructSTDValue;
-    const double La = c.ex.La;
-    const double Lb = c.ex.Lb;
-    const int n = c.ex.HPoleAgraffePoleCount;
+    const auto [g, b, Qk, La, Lb, n] = barInputs(c);
 
     r.line(2, "小横杆按照简支梁进行强度和挠度计算，大横杆在小横杆的上面。");
     r.line(2, " 用大横杆支座的最大反力计算值，在最不利荷载布置下计算小横杆的最大弯矩和变形。\r\n");
@@ -480,10 +475,10 @@ void SHPCalculationWhileBigPoleAbove(ScaffoldContext& c)
     s.P1 = g * La;
     r.line(2, "大横杆的自重标准值：p$1$= ", g, "×", La, " = ", s.P1, " kN；");
     s.P2 = b * Lb * La / (n + 1);
-    r.line(2, "脚手板的荷载标准值：P$2$=", b, "×", Lb, "×", La, "/(", Int {n},
+    r.line(2, "脚手板的荷载标准值：P$2$=", b, "×", Lb, "×", La, "/(", Int{n},
            "+1)=", formatPrintf(QStringLiteral("%5.3f"), {s.P2}), " kN；");
     s.Q = Qk * Lb * La / (n + 1);
-    r.AddRawLine(raw("              活荷载标准值：Q=", Qk, "×", Lb, "×", La, "/(", Int {n},
+    r.AddRawLine(raw("              活荷载标准值：Q=", Qk, "×", Lb, "×", La, "/(", Int{n},
                      "+1) =", formatPrintf(QStringLiteral("%5.3f"), {s.Q}), " kN；"));
     const double P = 1.2 * (s.P1 + s.P2) + 1.4 * s.Q;
     s.q = P;
@@ -524,7 +519,7 @@ void SHPCalculationWhileBigPoleAbove(ScaffoldContext& c)
     s.V1 = 5 * g * std::pow(L, 4) / (384 * p.E * 1e4 * p.I);
     r.line(2, "小横杆自重均布荷载引起的最大挠度计算公式如下:");
     picture(c, "Ground\\Vqmax.bmp");
-    r.line(2, "V$qmax$=5×", g, "×", Dec {L, 1}, "#4#", "/(384", "×", p.E / 1e5, "×", "10#5#", "×", 1e4 * p.I,
+    r.line(2, "V$qmax$=5×", g, "×", Dec{L, 1}, "#4#", "/(384", "×", p.E / 1e5, "×", "10#5#", "×", 1e4 * p.I,
            ") = ", s.V1, " mm ；", "\r\n");
     const double Pk = s.P1 + s.P2 + s.Q;
     r.line(2, "P$2$ = p$1$ + p$2$ + Q = ", s.P1, "+", s.P2, "+", s.Q, " = ", Pk, " kN；", "\r\n");
@@ -533,9 +528,9 @@ void SHPCalculationWhileBigPoleAbove(ScaffoldContext& c)
         // Two loads at the third points of a simple beam.
         s.V2 = (1e3 * Pk) * L * (3 * L * L - 4 * L * L / 9) / (72 * p.E * 1e4 * p.I);
         picture(c, "Ground\\Vpmax2.bmp");
-        r.line(2, "V$pmax$ = ", 1e3 * Pk, "×", Dec {L, 1}, "×", "(3", "×", Dec {L, 1}, "#2#", "-4", "×", Dec {L, 1},
-               "#2#", "/9 ) /(72", "×", p.E / 1e5, "×", "10#5#", "\r\n", "        ", "×", Dec {1e4 * p.I, 1},
-               ") = ", s.V2, " mm；", "\r\n");
+        r.line(2, "V$pmax$ = ", 1e3 * Pk, "×", Dec{L, 1}, "×", "(3", "×", Dec{L, 1}, "#2#", "-4", "×", Dec{L, 1}, "#2#",
+               "/9 ) /(72", "×", p.E / 1e5, "×", "10#5#", "\r\n", "        ", "×", Dec{1e4 * p.I, 1}, ") = ", s.V2,
+               " mm；", "\r\n");
     } else {
         // One load at mid-span and two at the quarter points.
         s.V2 = 19 * (1e3 * Pk) * std::pow(L, 3) / (384 * p.E * 1e4 * p.I);
@@ -655,17 +650,17 @@ void CalLoadStandardValues(ScaffoldContext& c)
     TWindload& wind = c.wind;
 
     r.line(2, "作用于脚手架的荷载包括静荷载、活荷载和风荷载。静荷载标准值包括以下内容：    ");
-    r.line(2, "(1)每米立杆承受的结构自重标准值(kN/m)；本例为", Dec {gk, 4});
+    r.line(2, "(1)每米立杆承受的结构自重标准值(kN/m)；本例为", Dec{gk, 4});
     lv.NG1 = gk * H;
     r.line(2, "  N$G1$ = ", gk, "×", H, " = ", lv.NG1, " kN；", "\r\n");
     r.line(2, "(2)脚手板的自重标准值(kN/m#2#)；本例采用",
-           TStaticLoad::scaffoldBoardTypeNames().value(c.stat.ScaffoldBoardType), "，标准值为", Dec {b, 2});
+           TStaticLoad::scaffoldBoardTypeNames().value(c.stat.ScaffoldBoardType), "，标准值为", Dec{b, 2});
     lv.NG2 = m * b * (Lb + 0.3) * La / 2;
-    r.line(2, "  N$G2$= ", b, "×", Int {m}, "×", La, "×", "(", Lb, "+0.3)/2", " = ", lv.NG2, " kN；", "\r\n");
+    r.line(2, "  N$G2$= ", b, "×", Int{m}, "×", La, "×", "(", Lb, "+0.3)/2", " = ", lv.NG2, " kN；", "\r\n");
     r.line(2, "(3)栏杆与挡脚手板自重标准值(kN/m)；本例采用",
-           TStaticLoad::balusterTypeNames().value(c.stat.BalusterType), "，标准值为", Dec {rail, 2});
+           TStaticLoad::balusterTypeNames().value(c.stat.BalusterType), "，标准值为", Dec{rail, 2});
     lv.NG3 = m * rail * La / 2;
-    r.line(2, "  N$G3$ = ", rail, "×", Int {m}, "×", La, "/2", " = ", lv.NG3, " kN；", "\r\n");
+    r.line(2, "  N$G3$ = ", rail, "×", Int{m}, "×", La, "/2", " = ", lv.NG3, " kN；", "\r\n");
     r.line(2, "(4)吊挂的安全设施荷载，包括安全网(kN/m#2#)；0.005 ");
     lv.NG4 = s * La * H;
     r.line(2, "  N$G4$ = ", s, "×", La, "×", H, " = ", lv.NG4, " kN；", "\r\n");
@@ -675,7 +670,7 @@ void CalLoadStandardValues(ScaffoldContext& c)
     r.line(2, "活荷载为施工荷载标准值产生的轴向力总和，内、外立杆按一纵距内施工荷载总和的1/2\r\n        取值。");
     r.line(2, "经计算得到，活荷载标准值");
     lv.NQ = Qk * Lb * La * k / 2;
-    r.line(2, "  N$Q$= ", Qk, "×", Lb, "×", La, "×", Int {k}, "/2", " = ", lv.NQ, " kN；", "\r\n");
+    r.line(2, "  N$Q$= ", Qk, "×", Lb, "×", La, "×", Int{k}, "/2", " = ", lv.NQ, " kN；", "\r\n");
 
     r.line(2, "风荷载标准值应按照以下公式计算 ");
     picture(c, "Ground\\Wk.bmp");
@@ -751,7 +746,7 @@ void stabilityCheck(ScaffoldContext& c, bool withWind)
         picture(c, "Ground\\σNoWind.bmp");
         r.line(2, "立杆的轴心压力设计值 ：N =", p.N, " kN；");
     }
-    r.line(2, "计算立杆的截面回转半径 ：i = ", Dec {p.iOfPole, 2}, " cm；");
+    r.line(2, "计算立杆的截面回转半径 ：i = ", Dec{p.iOfPole, 2}, " cm；");
     r.line(2, withWind ? "计算长度附加系数 ： K = " : "计算长度附加系数 ：K = ", p.K, " ；");
     r.line(2, "计算长度系数参照《扣件式规范》表5.3.3得 ：U = ", p.mu);
     r.line(2,
@@ -771,8 +766,8 @@ void stabilityCheck(ScaffoldContext& c, bool withWind)
     } else {
         r.line(2, "轴心受压立杆的稳定系数φ,由长细比 l$o$/i 的结果查表得到 ：φ= ", p.phi, " ；");
     }
-    r.line(2, "立杆净截面面积 ： A = ", Dec {p.A, 2}, " cm#2#；");
-    r.line(2, "立杆净截面模量(抵抗矩) ：W = ", Dec {p.W, 2}, " cm#3#；");
+    r.line(2, "立杆净截面面积 ： A = ", Dec{p.A, 2}, " cm#2#；");
+    r.line(2, "立杆净截面模量(抵抗矩) ：W = ", Dec{p.W, 2}, " cm#3#；");
     r.line(2, "钢管立杆抗压强度设计值 ：[f] =", p.f, " N/mm#2#；", "\r\n");
     bool found = !missing(p.phi) && !missing(p.A) && !missing(p.f) && !missing(p.mu);
     if (withWind) {
@@ -831,8 +826,8 @@ void heightLimit(ScaffoldContext& c, double Hs, bool withWind, double& limit)
     const double H = c.ex.high;
     c.obj.Check(
         r, H <= limit,
-        {ReportText("脚手架搭设高度 H = ", Dec {H, 2}, " m 不大于搭设高度限值 [H] = ", limit, " m，满足要求！\r\n"),
-         ReportText("脚手架搭设高度 H = ", Dec {H, 2}, " m 大于搭设高度限值 [H] = ", limit, " m，不满足要求！\r\n"),
+        {ReportText("脚手架搭设高度 H = ", Dec{H, 2}, " m 不大于搭设高度限值 [H] = ", limit, " m，满足要求！\r\n"),
+         ReportText("脚手架搭设高度 H = ", Dec{H, 2}, " m 大于搭设高度限值 [H] = ", limit, " m，不满足要求！\r\n"),
          ReportText(QStringLiteral("建议降低脚手架搭设高度，或采用双立管、分段卸荷等措施。\r\n"))});
 }
 
@@ -917,7 +912,7 @@ void CalWallTie(ScaffoldContext& c)
     r.line(2, "连墙件的轴向力计算值 N$L$= N$Lw$ + N$o$= ", t.NL, " kN；", "\r\n");
     r.line(2, "其中 φ  -- 轴心受压立杆的稳定系数,l为内排架距离墙的长度,\r\n        由长细比 l/i=",
            1e3 * c.ex.HPoleOuterLen, "/", 10 * p.iOfPole, "的结果查表得到", t.phi, "；");
-    r.line(3, "A = ", Dec {p.A, 2}, " cm#2#；", "[f]=", Dec {p.f, 2}, " N/mm#2#；", "\r\n");
+    r.line(3, "A = ", Dec{p.A, 2}, " cm#2#；", "[f]=", Dec{p.f, 2}, " N/mm#2#；", "\r\n");
     t.Nf = 1e2 * t.phi * p.A * p.f * 1e-3;
     r.text(2, 2, "连墙件轴向力设计值 N$f$=φ×A×[f]=", t.phi, "×", p.A, "×", "10#-4#", "×", p.f, "×", "10#3#", " = ",
            t.Nf, " kN；", "\r\n");

@@ -74,8 +74,8 @@ const BindingTable<TYsObj>& TGroundScaffold::Bindings() const
 
 ScaffoldContext TGroundScaffold::context(ReportDocument& report)
 {
-    return ScaffoldContext {*this,     report,     WindLoadValid, ExPara,      LiveLoad,
-                            OtherLoad, StaticLoad, WindLoad,      &Groundwork, Work};
+    return ScaffoldContext{*this,     report,     WindLoadValid, ExPara,      LiveLoad,
+                           OtherLoad, StaticLoad, WindLoad,      &Groundwork, Work};
 }
 
 namespace {
@@ -95,7 +95,7 @@ template<class Writer> void section(const char* message, Writer&& writer)
 void TGroundScaffold::WriteReport(ReportDocument& report)
 {
     CalculationObject::WriteReport(report);
-    Work = ScaffoldWork {};
+    Work = ScaffoldWork{};
     ScaffoldContext c = context(report);
     ReportDocument& r = report;
     using namespace ScaffoldSections;
