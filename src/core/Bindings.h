@@ -127,13 +127,8 @@ public:
 
     const Binding* find(const QString& key) const
     {
-        const QString k = TMyList::matchKey(key);
-        for (auto it = m_entries.rbegin(); it != m_entries.rend(); ++it) {
-            if (it->matchKey == k) {
-                return &*it;
-            }
-        }
-        return nullptr;
+        const auto it = m_index.constFind(TMyList::matchKey(key));
+        return it == m_index.constEnd() ? nullptr : &m_entries[static_cast<size_t>(*it)];
     }
 
     void store(const Owner& owner, TMyList& list) const
@@ -173,8 +168,10 @@ private:
                              std::function<bool(Owner&, const PropValue&)> set)
     {
         m_entries.push_back(Binding{key, TMyList::matchKey(key), type, false, std::move(get), std::move(set)});
+        m_index.insert(m_entries.back().matchKey, static_cast<int>(m_entries.size()) - 1); // the last one wins
         return *this;
     }
 
     std::vector<Binding> m_entries;
+    QHash<QString, int> m_index; // match key -> entry
 };

@@ -27,16 +27,37 @@ QStringDecoder& decoder()
     return d;
 }
 
+// Most of what crosses a file boundary is ASCII (keys, numbers), which GBK keeps as it is: no converter needed.
+bool isAscii(QStringView text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x80) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool isAscii(const QByteArray& bytes)
+{
+    for (const char c : bytes) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 QByteArray toGbk(const QString& text)
 {
-    return encoder().encode(text);
+    return isAscii(text) ? text.toLatin1() : QByteArray(encoder().encode(text));
 }
 
 QString fromGbk(const QByteArray& bytes)
 {
-    return decoder().decode(bytes);
+    return isAscii(bytes) ? QString::fromLatin1(bytes) : QString(decoder().decode(bytes));
 }
 
 QByteArray toGbkCut(const QString& text, int maxBytes)

@@ -1,6 +1,7 @@
 #include "NumberText.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -87,7 +88,9 @@ QString realToText(double x)
         return QStringLiteral("0");
     }
     // d.dddddddddddddde±xx: the 15 significant digits, correctly rounded.
-    const QString sci = formatC("%.14e", x);
+    char buf[64];
+    const std::to_chars_result res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, 14);
+    const QString sci = QString::fromLatin1(buf, static_cast<qsizetype>(res.ptr - buf));
     const int ePos = sci.indexOf(QLatin1Char('e'));
     const bool negative = sci.startsWith(QLatin1Char('-'));
     QString digits = sci.mid(negative ? 1 : 0, ePos - (negative ? 1 : 0));

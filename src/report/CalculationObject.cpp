@@ -25,9 +25,15 @@ ReportText withoutLineEnd(const ReportText& t)
 
 } // namespace
 
-CalculationObject::CalculationObject()
-    : m_conclusions(std::make_unique<ReportDocument>())
-{ }
+CalculationObject::CalculationObject() = default;
+
+ReportDocument& CalculationObject::ConclusionBuffer()
+{
+    if (!m_conclusions) {
+        m_conclusions = std::make_unique<ReportDocument>();
+    }
+    return *m_conclusions;
+}
 
 CalculationObject::~CalculationObject() = default;
 
@@ -43,7 +49,7 @@ void CalculationObject::writeReportHeader(const TYsObj& obj, ReportDocument& rep
 void CalculationObject::WriteReport(ReportDocument& report)
 {
     writeReportHeader(*this, report);
-    m_conclusions->Clear();
+    ConclusionBuffer().Clear();
     HasConclusion = false;
     ConclusionCount = 0;
 }
@@ -57,18 +63,19 @@ QString CalculationObject::NextConclusionNo()
 
 void CalculationObject::FlushConclusions(ReportDocument& report)
 {
-    report.appendDocument(*m_conclusions);
+    report.appendDocument(ConclusionBuffer());
     HasConclusion = false;
     ConclusionCount = 0;
 }
 
 void CalculationObject::AddConclusion(const ReportText& statement, const ReportText& advice)
 {
-    m_conclusions->SetTextStyle(5);
-    m_conclusions->AddLine(ReportText(NextConclusionNo(), statement), 2);
+    ReportDocument& buffer = ConclusionBuffer();
+    buffer.SetTextStyle(5);
+    buffer.AddLine(ReportText(NextConclusionNo(), statement), 2);
     if (!advice.text().isEmpty()) {
-        m_conclusions->SetTextStyle(5);
-        m_conclusions->AddLine(ReportText(QStringLiteral("  "), advice), 2);
+        buffer.SetTextStyle(5);
+        buffer.AddLine(ReportText(QStringLiteral("  "), advice), 2);
     }
 }
 

@@ -20,7 +20,8 @@ public:
     // first and then appends its calculation.
     virtual void WriteReport(ReportDocument& report);
 
-    ReportDocument& ConclusionBuffer() { return *m_conclusions; }
+    // Made on first use: a project holds many objects, few of which write a book in a session.
+    ReportDocument& ConclusionBuffer();
     bool HasConclusion = false; // a conclusion was added during the current report
     int ConclusionCount = 0;    // running number of the last conclusion
 
