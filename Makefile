@@ -1,7 +1,7 @@
 # The two set-up commands of the README: `make demo` (the main job) and `make test` (every test).
 # Both install what is missing and build first.
 
-.PHONY: demo test run deps build build-dev fuzz format-check clean
+.PHONY: demo test run deps build build-dev screenshots clean
 
 deps:
 	scripts/install-deps
@@ -26,6 +26,12 @@ test: build-dev
 
 run: build
 	build/bin/yunshan
+
+# PNGs of the real windows and of every sketch kind, rendered offscreen, for review.
+screenshots: build-dev
+	mkdir -p out/screenshots out/sketches
+	YUNSHAN_SCREENSHOT_DIR=$(CURDIR)/out/screenshots build-dev/bin/ui_tests --gtest_filter='Screenshots.*'
+	YUNSHAN_SKETCH_DIR=$(CURDIR)/out/sketches build-dev/bin/report_tests --gtest_filter='SketchGallery.*'
 
 clean:
 	rm -rf build build-dev build-asan build-fuzz out
