@@ -220,7 +220,8 @@ CREATE TABLE AngleIronSpec (
 CREATE TABLE jsjtype (
     bname TEXT NOT NULL COLLATE NOCASE,
     Type INTEGER NOT NULL,
-    jsjclass INTEGER NOT NULL
+    jsjclass INTEGER NOT NULL,
+    SortOrder INTEGER NOT NULL
 );
 
 -- The window style chosen last.
