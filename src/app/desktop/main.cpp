@@ -1,6 +1,7 @@
 #include "calc/CalcKinds.h"
 #include "refdata/Tdm1.h"
 #include "report/ReportFonts.h"
+#include "ui/FileAssociation.h"
 #include "ui/MessageBoxMessages.h"
 #include "ui/Tfm_main.h"
 #include "ui/Tfm_start.h"
@@ -32,6 +33,7 @@ int main(int argc, char* argv[])
     if (timing) {
         QObject::connect(&window, &Tfm_main::firstActivationDone, &app, &QApplication::quit, Qt::QueuedConnection);
     }
+    registerProjectFileType(QApplication::applicationFilePath());
     window.show();
     // opened once, after the main window; a failure is reported and the program runs on
     DataModuleCreate();
