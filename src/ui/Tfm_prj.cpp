@@ -1,5 +1,7 @@
 #include "Tfm_prj.h"
 
+#include "GroundScaffoldPage.h"
+#include "ParameterPage.h"
 #include "ProductArt.h"
 #include "ShellDialogs.h"
 #include "Tfm_main.h"
@@ -185,32 +187,33 @@ void Tfm_prj::buildPages()
     comLayout->addStretch(2);
     pc_ParaSet->addWidget(ts_com);
 
-    // Pages 1-9: the kinds' parameter pages; for now their kind's title, the object's name and the button bar.
+    // Pages 1-9: the kinds' parameter pages; a kind whose page is not built yet shows its title and picture.
+    ParameterPage::Host host;
+    host.calculate = calculate;
+    host.saveDefault = saveDefault;
+    host.loadDefault = loadDefault;
+    host.markModified = [this] { MarkModified(); };
+    host.refreshSaveCommands
+        = [this] { m_main->SetSaveCommands(m_project->Modified || (m_curObj && m_curObj->Modified)); };
+    static const char* const pictures[] = {"",
+                                           "",
+                                           "",
+                                           "",
+                                           "FormWork/SlabHgh5.bmp",
+                                           "HighBoard/SlabHigh5.bmp",
+                                           "HighGirder/BeamHigh1.bmp",
+                                           "GroundPlat/diagram.bmp",
+                                           "Door/门架正立面.bmp",
+                                           "RaisePlat/simple.bmp"};
     for (int page = 1; page <= 9; ++page) {
-        auto* ts = new QWidget(pc_ParaSet);
-        ts->setObjectName(QStringLiteral("ts_page%1").arg(page));
-        auto* v = new QVBoxLayout(ts);
-        auto* kind = new QLabel(ts);
-        kind->setObjectName(QString::fromLatin1(kKindLabel));
-        QFont big = kind->font();
-        big.setPointSizeF(big.pointSizeF() * 1.5);
-        big.setBold(true);
-        kind->setFont(big);
-        auto* title = new QLabel(ts);
-        title->setObjectName(QString::fromLatin1(kTitleLabel));
-        v->addWidget(kind);
-        v->addWidget(title);
-        v->addStretch(1);
-        auto* bar = new QHBoxLayout;
-        bar->addStretch(1);
-        for (QAction* a : {calculate, saveDefault, loadDefault}) {
-            auto* button = new QToolButton(ts);
-            button->setDefaultAction(a);
-            button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-            button->setMinimumWidth(90);
-            bar->addWidget(button);
+        ParameterPage* ts = nullptr;
+        if (page == 1) {
+            ts = new GroundScaffoldPage(QString(), host, pc_ParaSet);
+        } else {
+            ts = new ParameterPage(page, QString(), QString::fromUtf8(pictures[page]), host, pc_ParaSet);
+            ts->setObjectName(QStringLiteral("ts_page%1").arg(page));
         }
-        v->addLayout(bar);
+        m_pages[static_cast<size_t>(page)] = ts;
         pc_ParaSet->addWidget(ts);
     }
     pc_ParaSet->setCurrentIndex(0);
@@ -316,14 +319,20 @@ bool Tfm_prj::editAttributes()
 
 void Tfm_prj::currentChanged(QTreeWidgetItem* current, QTreeWidgetItem* previous)
 {
-    Q_UNUSED(previous);
     if (m_updating || !current) {
         return;
     }
     if (m_curObj && m_curObj->Modified && objectOf(current) != m_curObj) {
         if (AskYesNo(QStringLiteral("是否保存 ") + m_curObj->Caption + QStringLiteral(" 的数据？"))
             == Messages::Answer::Yes) {
-            CommitPage(m_curObj->TypeId);
+            if (!CommitPage(m_curObj->TypeId)) {
+                // the entry the page refused keeps the focus, and the object stays selected
+                if (previous) {
+                    UpdatingGuard guard(m_updating);
+                    tv_main->setCurrentItem(previous);
+                }
+                return;
+            }
             markProjectModified();
         }
         m_curObj->Modified = false;
@@ -495,8 +504,18 @@ void Tfm_prj::DeleteNode()
     select(next);
 }
 
+void Tfm_prj::hidePages()
+{
+    for (ParameterPage* p : m_pages) {
+        if (p) {
+            p->hidePage();
+        }
+    }
+}
+
 void Tfm_prj::ShowPageOfType(int typeId)
 {
+    hidePages();
     for (int i = 0; i < pc_ParaSet->count(); ++i) {
         if (auto* title = pc_ParaSet->widget(i)->findChild<QLabel*>(QString::fromLatin1(kTitleLabel))) {
             title->clear();
@@ -509,18 +528,32 @@ void Tfm_prj::ShowPageOfType(int typeId)
         pc_ParaSet->currentWidget()
             ->findChild<QLabel*>(QString::fromLatin1(kKindLabel))
             ->setText(info ? info->pageCaption : QString());
+        if (m_curObj && m_curObj->TypeId == typeId) {
+            m_pages[static_cast<size_t>(page)]->showFor(m_curObj);
+        }
     }
 }
 
-void Tfm_prj::CommitPage(int typeId)
+bool Tfm_prj::CommitPage(int typeId)
 {
-    Q_UNUSED(typeId);
+    ParameterPage* p = page(pageOfType(typeId));
+    TYsObj* obj = p ? p->object() : nullptr;
+    if (!obj || obj != m_curObj) {
+        return true; // a kind without parameters, or nothing shown
+    }
+    if (!p->writesBackAlways() && !obj->Modified) {
+        return true;
+    }
+    return p->commit();
 }
 
 void Tfm_prj::RefreshPage(TYsObj* obj)
 {
     if (obj && obj == m_curObj) {
-        ShowPageOfType(obj->TypeId);
+        if (ParameterPage* p = page(pageOfType(obj->TypeId))) {
+            p->hidePage();
+            p->showFor(obj);
+        }
         pageTitle()->setText(obj->Caption);
     }
 }
@@ -552,7 +585,13 @@ void Tfm_prj::GenerateReport()
     m_main->setStatusText(QStringLiteral("生成计算书..."));
     std::unique_ptr<Tfm_outputfile> window;
     try {
-        CommitPage(obj->TypeId);
+        if (!CommitPage(obj->TypeId)) {
+            // no book with the old values: the refused entry is for the user to mend first
+            progress->setValue(0);
+            QApplication::restoreOverrideCursor();
+            showStatusOfSelection();
+            return;
+        }
         markProjectModified();
         window = std::make_unique<Tfm_outputfile>(m_main->standalone(), m_main);
         obj->myActivePrj = m_project.get();
@@ -590,7 +629,9 @@ void Tfm_prj::Act_savetodefaultExecute()
         return;
     }
     if (m_curObj->Modified) {
-        CommitPage(m_curObj->TypeId);
+        if (!CommitPage(m_curObj->TypeId)) {
+            return;
+        }
         markProjectModified();
     }
     QString error;
@@ -620,7 +661,9 @@ void Tfm_prj::Act_loaddefaultExecute()
 bool Tfm_prj::WriteProject()
 {
     if (m_curObj && m_curObj->Modified) {
-        CommitPage(m_curObj->TypeId);
+        if (!CommitPage(m_curObj->TypeId)) {
+            return false; // no save with the old values
+        }
         markProjectModified();
     }
     setWindowTitle(m_project->FileName);
@@ -671,6 +714,7 @@ void Tfm_prj::closeEvent(QCloseEvent* event)
             return;
         }
     }
+    hidePages();
     m_project->Modified = false;
     m_curObj = nullptr;
     m_released = true;

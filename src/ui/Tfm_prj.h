@@ -1,12 +1,14 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
 #include <memory>
 
 class QLabel;
 class QStackedWidget;
 class QTreeWidget;
 class QTreeWidgetItem;
+class ParameterPage;
 class Tfm_main;
 class TYsObj;
 class TYsProject;
@@ -54,10 +56,18 @@ public:
     void Act_savetodefaultExecute();
     void Act_loaddefaultExecute();
 
+    // Hides every page (their hide steps run) and shows the page of the kind with CurObj (its show step).
     void ShowPageOfType(int typeId);
-    // Writes the page's edits back into the object; the kinds' pages come later, so nothing to write yet.
-    void CommitPage(int typeId);
+    // Writes the page's edits back into CurObj. False when an entry was refused or did not convert: the page has
+    // said so, the object keeps its values and stays modified, and the command that asked stops.
+    bool CommitPage(int typeId);
+    // The hide and show steps of the object's page, so that its controls show the object's current values.
     void RefreshPage(TYsObj* obj);
+    // The parameter page `page` (1-9).
+    ParameterPage* page(int page) const
+    {
+        return page >= 1 && page <= 9 ? m_pages[static_cast<size_t>(page)] : nullptr;
+    }
     // The page was edited: the object is modified and the main window's save commands follow.
     void MarkModified();
     // The project changed (tree, names, attributes).
@@ -89,12 +99,14 @@ private:
     void itemRenamed(QTreeWidgetItem* item, int column);
     void select(QTreeWidgetItem* item);
     void showStatusOfSelection();
+    void hidePages();
     static bool isCalculation(const TYsObj* obj);
 
     Tfm_main* m_main;
     std::unique_ptr<TYsProject> m_project;
     QTreeWidget* tv_main = nullptr;
     QStackedWidget* pc_ParaSet = nullptr;
+    std::array<ParameterPage*, 10> m_pages{}; // index 0 unused: the root's page has no parameters
     TYsObj* m_curObj = nullptr;
     bool m_updating = false; // the tree is changed by the program, not the user
     bool m_discard = false;

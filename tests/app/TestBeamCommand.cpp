@@ -108,7 +108,7 @@ TEST(BeamCommand, TakesEveryOperationInTheOrderOfItsArguments)
         SCOPED_TRACE(c.args.join(QLatin1Char(' ')).toStdString());
         const BeamRun r = beam(c.args);
         ASSERT_EQ(r.status, 0) << r.err.toStdString();
-        const QStringList& R = parse(r.out).sections.at("reaction");
+        const QStringList R = parse(r.out).sections.at("reaction"); // a copy: the parsed output is a temporary
         ASSERT_EQ(R.size(), c.reactions);
         double sum = 0;
         for (const QString& v : R) {
