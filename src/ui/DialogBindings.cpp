@@ -7,6 +7,7 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
@@ -120,5 +121,25 @@ void keepEnterForChecks(QWidget* dialog)
     for (QPushButton* b : buttons) {
         b->setDefault(false);
         b->setAutoDefault(false);
+    }
+}
+
+bool confirmBound(QDialog& dialog, QWidget* panel, const DialogBindings& bindings, const std::function<void()>& more)
+{
+    if (CheckEditsOnClose(panel)) {
+        return false;
+    }
+    bindings.store();
+    if (more) {
+        more();
+    }
+    dialog.accept();
+    return true;
+}
+
+void rejectUnlessRefused(QDialog& dialog, QWidget* panel)
+{
+    if (!CheckEditsOnClose(panel)) {
+        dialog.QDialog::reject();
     }
 }

@@ -3,10 +3,12 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <functional>
 #include <variant>
 #include <vector>
 
 class QCheckBox;
+class QDialog;
 class QComboBox;
 class QLineEdit;
 class QWidget;
@@ -46,6 +48,13 @@ private:
 
 // Widens the drop-down part of a list to the longest item: its GBK bytes times the list font's point size (px).
 void FitDropDownWidth(QComboBox* list);
+
+// 确定 of a bound dialog: refused while an entry of `panel` is refused; otherwise the fields are written, `more` runs
+// (values the table does not hold) and the dialog is accepted.
+bool confirmBound(QDialog& dialog, QWidget* panel, const DialogBindings& bindings,
+                  const std::function<void()>& more = {});
+// 取消, Esc and the close button of a bound dialog: an entry still refused keeps it open until it is corrected.
+void rejectUnlessRefused(QDialog& dialog, QWidget* panel);
 
 // Enter in an edit runs its check and nothing else: no push button of `dialog` takes Enter as a click.
 void keepEnterForChecks(QWidget* dialog);

@@ -135,18 +135,10 @@ void Tfm_GroundWorkPara::takeReductionFactor()
 
 bool Tfm_GroundWorkPara::confirm()
 {
-    if (CheckEditsOnClose(Panel1)) {
-        return false;
-    }
-    m_bindings.store();
-    accept();
-    return true;
+    return confirmBound(*this, Panel1, m_bindings);
 }
 
 void Tfm_GroundWorkPara::reject()
 {
-    // an entry still refused keeps the dialog open until it is corrected
-    if (!CheckEditsOnClose(Panel1)) {
-        QDialog::reject();
-    }
+    rejectUnlessRefused(*this, Panel1);
 }

@@ -296,20 +296,13 @@ void Tfm_LoadPara::takeShapeFactor(const TWindload& fromDialog)
 
 bool Tfm_LoadPara::confirm()
 {
-    if (CheckEditsOnClose(Panel1)) {
-        return false;
-    }
-    m_bindings.store();
-    m_wind.Province = cb_Province->findText(cb_Province->currentText());
-    m_wind.District = CB_area->currentText();
-    accept();
-    return true;
+    return confirmBound(*this, Panel1, m_bindings, [this] {
+        m_wind.Province = cb_Province->findText(cb_Province->currentText());
+        m_wind.District = CB_area->currentText();
+    });
 }
 
 void Tfm_LoadPara::reject()
 {
-    // an entry still refused keeps the dialog open until it is corrected
-    if (!CheckEditsOnClose(Panel1)) {
-        QDialog::reject();
-    }
+    rejectUnlessRefused(*this, Panel1);
 }

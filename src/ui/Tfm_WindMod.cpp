@@ -71,21 +71,14 @@ Tfm_WindMod::Tfm_WindMod(const TWindload& wind, QWidget* parent)
 
 bool Tfm_WindMod::confirm()
 {
-    if (CheckEditsOnClose(Panel1)) {
-        return false;
-    }
-    m_bindings.store();
-    if (rg_typeButtons->checkedId() >= 0) {
-        m_wind.ScaffoldStatus = rg_typeButtons->checkedId();
-    }
-    accept();
-    return true;
+    return confirmBound(*this, Panel1, m_bindings, [this] {
+        if (rg_typeButtons->checkedId() >= 0) {
+            m_wind.ScaffoldStatus = rg_typeButtons->checkedId();
+        }
+    });
 }
 
 void Tfm_WindMod::reject()
 {
-    // an entry still refused keeps the dialog open until it is corrected
-    if (!CheckEditsOnClose(Panel1)) {
-        QDialog::reject();
-    }
+    rejectUnlessRefused(*this, Panel1);
 }

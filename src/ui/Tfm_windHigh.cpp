@@ -67,18 +67,10 @@ void Tfm_windHigh::takeScaffoldHeight()
 
 bool Tfm_windHigh::confirm()
 {
-    if (CheckEditsOnClose(GroupBox1)) {
-        return false;
-    }
-    m_bindings.store();
-    accept();
-    return true;
+    return confirmBound(*this, GroupBox1, m_bindings);
 }
 
 void Tfm_windHigh::reject()
 {
-    // an entry still refused keeps the dialog open until it is corrected
-    if (!CheckEditsOnClose(GroupBox1)) {
-        QDialog::reject();
-    }
+    rejectUnlessRefused(*this, GroupBox1);
 }

@@ -1,4 +1,5 @@
 #include "TempHome.h"
+#include "WhenModal.h"
 #include "core/Gbk.h"
 #include "core/TYsProject.h"
 #include "refdata/Tdm1.h"
@@ -33,26 +34,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// Acts on the modal window once it is up (polling, so a slow start does not matter); gives up after a few seconds
-// by rejecting it, so no test can hang.
-void whenModal(std::function<void(QWidget*)> act)
-{
-    auto* timer = new QTimer;
-    auto tries = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, tries, act] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal) {
-            timer->stop();
-            timer->deleteLater();
-            act(modal);
-        } else if (++*tries > 300) {
-            timer->stop();
-            timer->deleteLater();
-        }
-    });
-    timer->start(10);
-}
 
 // On the indicator: an option stretched over its column takes clicks only on its indicator and text.
 void clickOption(QAbstractButton* option)

@@ -1,4 +1,5 @@
 #include "TempHome.h"
+#include "WhenModal.h"
 #include "core/Gbk.h"
 #include "report/ReportFonts.h"
 #include "ui/Tfm_GroundWorkPara.h"
@@ -30,24 +31,6 @@ void showActive(QDialog& dialog)
     dialog.show();
     dialog.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
-}
-
-// Acts on the modal window once it is up; gives up after a few seconds, so no test can hang.
-void whenModal(std::function<void(QWidget*)> act)
-{
-    auto* timer = new QTimer;
-    auto tries = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, tries, act] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            timer->stop();
-            timer->deleteLater();
-            act(modal);
-        } else if (++*tries > 300) {
-            timer->stop();
-            timer->deleteLater();
-        }
-    });
-    timer->start(10);
 }
 
 // One numeric entry of a dialog: a value it takes (and the field it must reach after 确定), a value it refuses
