@@ -25,7 +25,7 @@ test: build-dev
 	scripts/run-fuzzers
 
 run: build
-	build/bin/yunshan
+	cd build/bin && ./yunshan
 
 # PNGs of the real windows and of every sketch kind, rendered offscreen, for review.
 screenshots: build-dev

@@ -4,6 +4,9 @@ file(GLOB yunshan_documents CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/accesso
 if(EXISTS ${PROJECT_SOURCE_DIR}/data/help.html)
     list(APPEND yunshan_documents ${PROJECT_SOURCE_DIR}/data/help.html)
 endif()
+# The run mode is read from "setm.dll" in the current folder; beside the programs it says "standalone", so the
+# program started from its own folder (make run) is the standalone product.
+list(APPEND yunshan_documents ${PROJECT_SOURCE_DIR}/data/setm.dll)
 set(yunshan_document_outputs)
 foreach(doc ${yunshan_documents})
     file(RELATIVE_PATH rel ${PROJECT_SOURCE_DIR}/data ${doc})
