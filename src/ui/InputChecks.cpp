@@ -323,17 +323,27 @@ bool CheckEditsOnClose(QWidget* container)
     return false;
 }
 
+namespace {
+// The one picture window open at a time.
+QPointer<QDialog> g_shownPicture;
+} // namespace
+
+void ClosePicture()
+{
+    if (g_shownPicture) {
+        g_shownPicture->close();
+        g_shownPicture->deleteLater();
+    }
+}
+
 void ShowPicture(const QString& caption, const QString& file, QWidget* parent)
 {
-    static QPointer<QDialog> shown;
+    QPointer<QDialog>& shown = g_shownPicture;
     if (file.trimmed().isEmpty()) {
         ShowWarning(QStringLiteral("要显示的示意图的路径或者文件名错误！"));
         return;
     }
-    if (shown) {
-        shown->close();
-        shown->deleteLater();
-    }
+    ClosePicture();
     auto* window = new QDialog(parent);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowTitle(caption);

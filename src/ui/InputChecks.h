@@ -43,6 +43,8 @@ bool CheckEditsOnClose(QWidget* container);
 // Shows the picture file `file` in a window titled `caption`, replacing the one shown before; an empty file name
 // warns "要显示的示意图的路径或者文件名错误！".
 void ShowPicture(const QString& caption, const QString& file, QWidget* parent = nullptr);
+// Closes the picture window ShowPicture opened, if it is still open (a page being hidden).
+void ClosePicture();
 
 // Sets the height of every edit below `control` (pixels).
 void SetEditHeights(QWidget* control, int height);

@@ -1,5 +1,7 @@
 #include "ParameterPage.h"
 
+#include "InputChecks.h"
+
 #include "core/AppPaths.h"
 #include "core/TYsObj.h"
 #include "report/PictureStore.h"
@@ -112,6 +114,7 @@ void ParameterPage::hidePage()
         return;
     }
     hideStep();
+    ClosePicture(); // the hide step frees the picture window with the copies
     m_obj = nullptr;
     m_title->clear();
 }

@@ -339,6 +339,24 @@ TEST_F(GroundScaffoldPageTest, LoadDialogEntriesReachTheObjectOnlyThroughTheWrit
     EXPECT_EQ(page->object(), nullptr);
 }
 
+// The picture window a page opened goes with the page: selecting another node hides the page and closes it.
+TEST_F(GroundScaffoldPageTest, HidingThePageClosesItsPictureWindow)
+{
+    auto pictureWindow = [] {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->isVisible() && top->windowTitle() == QStringLiteral("落地架正立面图")) {
+                return top;
+            }
+        }
+        return static_cast<QWidget*>(nullptr);
+    };
+    QTest::mouseClick(page->bt_FrontElevation, Qt::LeftButton);
+    ASSERT_NE(pictureWindow(), nullptr);
+    w->tree()->setCurrentItem(w->rootItem());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(pictureWindow(), nullptr);
+}
+
 } // namespace
 
 TEST(Screenshots, GroundScaffoldPage)
