@@ -148,6 +148,7 @@ TEST_F(GroundScaffold, WindAndDoubleFasteners)
     expectClose(w.pole.sigma, 130.3175, "σ with wind");
     // Mwk = Mw/1.19 = 0.13098; Hs with wind = 87.199 m → [H] = 80.21 m → 50 m.
     expectClose(b.obj->WindLoad.Mwk, 0.13098, "Mwk");
+    expectClose(w.height.HsWind, 87.1985, "Hs with wind");
     expectClose(w.height.HWind, 50, "[H] with wind");
     // Wall tie: Aw = 1.5×2×1.5×3 = 13.5 m², NL = 1.4×0.38808×13.5 + 5 = 12.3347; λ = round(300/15.8) = 19,
     // φ = 0.949, Nf = 0.949×4.89×205/10 = 95.13 kN; double fastener 16 kN.

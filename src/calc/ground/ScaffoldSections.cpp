@@ -871,9 +871,10 @@ void CalMaxHeight(ScaffoldContext& c)
     c.wind.Mwk = c.wind.Mw / (1.4 * 0.85);
     r.line(2, "计算立杆段由风荷载标准值产生的弯矩： M$wk$=M$w$ / (1.4×0.85) = ", c.wind.Mw, " /(1.4 ", "×",
            " 0.85) = ", c.wind.Mwk, " kN.m；", "\r\n");
-    const double Hs
+    hr.HsWind
         = (0.1 * p.phi * p.A * p.f - (1.2 * hr.NG2K + 0.85 * 1.4 * (lv.NQ + 1e2 * p.phi * p.A * c.wind.Mwk / p.W)))
         / (1.2 * gk);
+    const double Hs = hr.HsWind;
     r.line(2, "H$s$ =( ", p.phi, "×", p.A, "×", "10#-4#", "×", p.f, "×", "10#3#", "-(1.2", "×", hr.NG2K, "+0.85", "×",
            "1.4", "×", "(", lv.NQ, "+", "\r\n", "              ", p.phi, "×", p.A, "×", c.wind.Mwk, "/", p.W, ")))/",
            "(1.2", "×", gk, ")=", Hs, " m；", "\r\n");

@@ -54,7 +54,7 @@ struct LoadValues
 // Dead load of the fittings (kN), permissible height and its limit (m), without and with wind.
 struct HeightResult
 {
-    double NG2K = 0, Hs = 0, H = 0, HWind = 0;
+    double NG2K = 0, Hs = 0, H = 0, HsWind = 0, HWind = 0;
 };
 
 struct WallTieValues

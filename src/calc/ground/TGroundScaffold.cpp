@@ -99,6 +99,11 @@ void TGroundScaffold::WriteReport(ReportDocument& report)
     ScaffoldContext c = context(report);
     ReportDocument& r = report;
     using namespace ScaffoldSections;
+    // Section headings are raw lines in the heading style.
+    auto heading = [&r](const QString& text) {
+        r.SetTextStyle(1);
+        r.AddRawLine(text);
+    };
 
     section("ParamsGotFromTable  error!", [&] {
         const QStringList lacking = GetParamsFromTable(c);
@@ -122,39 +127,29 @@ void TGroundScaffold::WriteReport(ReportDocument& report)
     });
 
     if (ExPara.HPoleAgraffeLay == 1) {
-        r.SetTextStyle(1);
-        r.AddRawLine(QStringLiteral("   二、大横杆的计算:\r\n"));
+        heading(QStringLiteral("   二、大横杆的计算:\r\n"));
         r.SetTextStyle(3);
         section("BHPCalculationWhileBigPoleAbove  error!", [&] { BHPCalculationWhileBigPoleAbove(c); });
-        r.SetTextStyle(1);
-        r.AddRawLine(QStringLiteral("   三、小横杆的计算:\r\n"));
+        heading(QStringLiteral("   三、小横杆的计算:\r\n"));
         r.SetTextStyle(3);
         section("SHPCalculationWhileBigPoleAbove  error!", [&] { SHPCalculationWhileBigPoleAbove(c); });
     } else {
-        r.SetTextStyle(1);
-        r.AddRawLine(QStringLiteral("   二、小横杆的计算:\r\n"));
+        heading(QStringLiteral("   二、小横杆的计算:\r\n"));
         section("SHPCalculationWhileSmallPoleAbove  error!", [&] { SHPCalculationWhileSmallPoleAbove(c); });
-        r.SetTextStyle(1);
-        r.AddRawLine(QStringLiteral("   三、大横杆的计算:\r\n"));
+        heading(QStringLiteral("   三、大横杆的计算:\r\n"));
         section("BHPCalculationWhileSmallPoleAbove  error!", [&] { BHPCalculationWhileSmallPoleAbove(c); });
     }
-    r.SetTextStyle(1);
-    r.AddRawLine(QStringLiteral("   四、扣件抗滑力的计算:\r\n"));
+    heading(QStringLiteral("   四、扣件抗滑力的计算:\r\n"));
     CalFastenerSlip(c);
-    r.SetTextStyle(1);
-    r.AddRawLine(QStringLiteral("   五、脚手架荷载标准值: \r\n"));
+    heading(QStringLiteral("   五、脚手架荷载标准值: \r\n"));
     CalLoadStandardValues(c);
-    r.SetTextStyle(1);
-    r.AddRawLine(QStringLiteral("   六、立杆的稳定性计算: \r\n"));
+    heading(QStringLiteral("   六、立杆的稳定性计算: \r\n"));
     CalPoleStability(c);
-    r.SetTextStyle(1);
-    r.AddRawLine(QStringLiteral("   七、最大搭设高度的计算: \r\n"));
+    heading(QStringLiteral("   七、最大搭设高度的计算: \r\n"));
     CalMaxHeight(c);
-    r.SetTextStyle(1);
-    r.AddRawLine(QStringLiteral("   八、连墙件的计算: \r\n"));
+    heading(QStringLiteral("   八、连墙件的计算: \r\n"));
     CalWallTie(c);
-    r.SetTextStyle(1);
-    r.AddRawLine(QStringLiteral("   九、立杆的地基承载力计算: \r\n"));
+    heading(QStringLiteral("   九、立杆的地基承载力计算: \r\n"));
     CalFoundation(c);
     WriteConclusions(r, QStringLiteral("十"));
 }
