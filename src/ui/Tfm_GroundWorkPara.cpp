@@ -2,6 +2,7 @@
 
 #include "DialogFont.h"
 #include "InputChecks.h"
+#include "core/AppPaths.h"
 #include "refdata/Tdm1.h"
 #include "report/PictureStore.h"
 
@@ -23,6 +24,11 @@ constexpr std::array<const char*, 8> kSoilPictures = {
     "岩石承载力标准值.bmp",   "碎石土承载力标准值.bmp", "砂土承载力标准值.bmp",   "粉土承载力基本值.bmp",
     "素填土承载力标准值.bmp", "粘性土承载力标准值.bmp", "红粘土承载力基本值.bmp", "淤泥土承载力基本值.bmp",
 };
+
+QString soilPicture(int kind)
+{
+    return AppPaths::picPath() + QStringLiteral("GroundBase/") + QString::fromUtf8(kSoilPictures.at(kind));
+}
 
 } // namespace
 
@@ -56,8 +62,14 @@ Tfm_GroundWorkPara::Tfm_GroundWorkPara(const TGroundWorkPara& ground, QWidget* p
     ed_LowerMod = new QLineEdit(Panel1);
     img_Ground = new QLabel(Panel1);
     img_Ground->setAlignment(Qt::AlignCenter);
-    img_Ground->setMinimumSize(360, 200);
+    // the box holds the largest table, so the dialog keeps its size while the soil kind changes
+    QSize tables(360, 200);
+    for (int kind = 0; kind < static_cast<int>(kSoilPictures.size()); ++kind) {
+        tables = tables.expandedTo(PictureStore::load(soilPicture(kind)).size());
+    }
+    img_Ground->setMinimumSize(tables);
     img_Ground->setFrameShape(QFrame::StyledPanel);
+    img_Ground->setStyleSheet(QStringLiteral("background: white"));
     bt_ok = new QPushButton(QStringLiteral("确认"), this);
     bt_cancel = new QPushButton(QStringLiteral("取消"), this);
     keepEnterForChecks(this);
@@ -116,8 +128,7 @@ void Tfm_GroundWorkPara::showSoilPicture()
         img_Ground->clear();
         return;
     }
-    const QString file = QStringLiteral("GroundBase/") + QString::fromUtf8(kSoilPictures.at(index));
-    const QImage image = PictureStore::load(file);
+    const QImage image = PictureStore::load(soilPicture(index));
     if (image.isNull()) {
         // the tables are pictures beside the program; without one the box names the table
         img_Ground->setText(QString::fromUtf8(kSoilPictures.at(index)).chopped(4));

@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -357,6 +358,13 @@ TEST(LoadDialogs, GroundWorkParaListsAndEdit)
         EXPECT_EQ(d.ed_LowerMod->text(), QStringLiteral("0.4"));
         d.cb_LowerType->setCurrentIndex(1);
         EXPECT_EQ(d.ed_LowerMod->text(), QStringLiteral("0.5"));
+        // every soil kind shows its table of bearing capacities, not the fallback naming it
+        for (int kind = 0; kind < d.cb_GroundType->count(); ++kind) {
+            d.cb_GroundType->setCurrentIndex(kind);
+            EXPECT_FALSE(d.img_Ground->pixmap().isNull()) << d.cb_GroundType->currentText().toStdString();
+            EXPECT_TRUE(d.img_Ground->text().isEmpty()) << d.img_Ground->text().toStdString();
+        }
+        EXPECT_EQ(d.cb_GroundType->count(), 8);
         d.cb_GroundType->setCurrentIndex(5);
         EXPECT_TRUE(d.ed_WeightBearSTD->hasFocus());
         ASSERT_TRUE(d.confirm());
