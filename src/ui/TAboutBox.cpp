@@ -1,6 +1,6 @@
 #include "TAboutBox.h"
 
-#include "DialogFont.h"
+#include "DialogFace.h"
 #include "ProductArt.h"
 
 #include <QCoreApplication>
@@ -58,9 +58,7 @@ TAboutBox::TAboutBox(QWidget* parent)
     btnOk = new QPushButton(QStringLiteral("确定"), this);
     btnOk->setDefault(true);
     connect(btnOk, &QPushButton::clicked, this, &QDialog::accept);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnOk);
+    auto* buttons = buttonRow({btnOk});
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);

@@ -1,6 +1,6 @@
 #include "TFm_FilePasswordCheck.h"
 
-#include "DialogFont.h"
+#include "DialogFace.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "TFm_PrjAttr.h"
 
-#include "DialogFont.h"
+#include "DialogFace.h"
 #include "core/Clock.h"
 #include "core/Gbk.h"
 #include "core/Messages.h"
@@ -148,10 +148,7 @@ TFm_PrjAttr::TFm_PrjAttr(TYsProject& project, QWidget* parent)
     btn1 = new QPushButton(QStringLiteral("确定"), this);
     btn1->setDefault(true);
     btn2 = new QPushButton(QStringLiteral("取消"), this);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btn1);
-    buttons->addWidget(btn2);
+    auto* buttons = buttonRow({btn1, btn2});
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);

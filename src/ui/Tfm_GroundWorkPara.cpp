@@ -1,6 +1,6 @@
 #include "Tfm_GroundWorkPara.h"
 
-#include "DialogFont.h"
+#include "DialogFace.h"
 #include "InputChecks.h"
 #include "core/AppPaths.h"
 #include "refdata/Tdm1.h"
@@ -14,7 +14,6 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QVBoxLayout>
 #include <array>
 
 namespace {
@@ -90,13 +89,7 @@ Tfm_GroundWorkPara::Tfm_GroundWorkPara(const TGroundWorkPara& ground, QWidget* p
     grid->addLayout(factor, 4, 1);
     grid->setColumnStretch(1, 1);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(bt_ok);
-    buttons->addWidget(bt_cancel);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Panel1);
-    layout->addLayout(buttons);
+    layOutPanelAndButtons(this, Panel1, bt_ok, bt_cancel);
 
     m_bindings = {
         {cb_GroundType, &m_ground.GroundType}, {ed_WeightBearSTD, &m_ground.fgk, 0.01, 9000},

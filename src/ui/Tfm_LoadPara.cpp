@@ -1,6 +1,6 @@
 #include "Tfm_LoadPara.h"
 
-#include "DialogFont.h"
+#include "DialogFace.h"
 #include "InputChecks.h"
 #include "Tfm_WindMod.h"
 #include "Tfm_windHigh.h"
@@ -17,7 +17,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QVBoxLayout>
 #include <exception>
 
 namespace {
@@ -140,13 +139,7 @@ Tfm_LoadPara::Tfm_LoadPara(const TStaticLoad& staticLoad, const TLiveLoad& liveL
 
     bt_ok = new QPushButton(QStringLiteral("确定"), this);
     bt_cancel = new QPushButton(QStringLiteral("取消"), this);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(bt_ok);
-    buttons->addWidget(bt_cancel);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Panel1);
-    layout->addLayout(buttons);
+    layOutPanelAndButtons(this, Panel1, bt_ok, bt_cancel);
     keepEnterForChecks(this);
 
     m_bindings = {

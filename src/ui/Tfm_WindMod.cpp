@@ -1,12 +1,11 @@
 #include "Tfm_WindMod.h"
 
-#include "DialogFont.h"
+#include "DialogFace.h"
 #include "InputChecks.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -46,13 +45,7 @@ Tfm_WindMod::Tfm_WindMod(const TWindload& wind, QWidget* parent)
     grid->addWidget(ed_areaWind, 2, 1);
     grid->addWidget(note, 3, 0, 1, 2);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(bt_ok);
-    buttons->addWidget(bt_cancel);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Panel1);
-    layout->addLayout(buttons);
+    layOutPanelAndButtons(this, Panel1, bt_ok, bt_cancel);
 
     m_bindings = {
         {ed_areaNoWind, &m_wind.AN, 0.1, 100},

@@ -1,6 +1,6 @@
 #include "Tfm_guide.h"
 
-#include "DialogFont.h"
+#include "DialogFace.h"
 #include "core/Messages.h"
 #include "core/YsError.h"
 #include "refdata/Tdm1.h"
@@ -68,10 +68,7 @@ Tfm_guide::Tfm_guide(QWidget* parent)
         }
     });
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnOk);
-    buttons->addWidget(btnCancel);
+    auto* buttons = buttonRow({btnOk, btnCancel});
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(rgp1);

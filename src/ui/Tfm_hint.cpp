@@ -1,6 +1,6 @@
 #include "Tfm_hint.h"
 
-#include "DialogFont.h"
+#include "DialogFace.h"
 #include "core/AppPaths.h"
 #include "report/PictureStore.h"
 

@@ -1,6 +1,6 @@
 #include "Tfm_inputfileboxname.h"
 
-#include "DialogFont.h"
+#include "DialogFace.h"
 #include "core/Messages.h"
 
 #include <QDialogButtonBox>

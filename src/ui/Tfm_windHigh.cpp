@@ -1,16 +1,14 @@
 #include "Tfm_windHigh.h"
 
-#include "DialogFont.h"
+#include "DialogFace.h"
 #include "InputChecks.h"
 
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 Tfm_windHigh::Tfm_windHigh(const TWindload& wind, const QString& scaffoldHeightText, QWidget* parent)
     : QDialog(parent)
@@ -37,13 +35,7 @@ Tfm_windHigh::Tfm_windHigh(const TWindload& wind, const QString& scaffoldHeightT
     grid->addWidget(bt_takeHeight, 1, 2);
     grid->setColumnStretch(1, 1);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(bt_ok);
-    buttons->addWidget(bt_cancel);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(GroupBox1);
-    layout->addLayout(buttons);
+    layOutPanelAndButtons(this, GroupBox1, bt_ok, bt_cancel);
 
     m_bindings = {
         {cb_coarse, &m_wind.Coarse},
